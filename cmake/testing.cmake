@@ -1,0 +1,26 @@
+# GoogleTest from the Debian sources, built with this preset's compiler so
+# that the same tests run on the host and under Wine.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+target_compile_options(gtest PRIVATE -Wno-error)
+target_compile_options(gtest_main PRIVATE -Wno-error)
+
+# lf_add_test(name SOURCES ... [LIBS ...] [WINDOWS_ONLY] [HOST_ONLY] [LABELS ...])
+# One test program; it runs through the Wine runner on the Windows presets.
+function(lf_add_test name)
+  cmake_parse_arguments(T "WINDOWS_ONLY;HOST_ONLY" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  if((T_WINDOWS_ONLY AND NOT WIN32) OR (T_HOST_ONLY AND WIN32))
+    return()
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE lf gtest_main ${T_LIBS})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  if(LF_CAN_RUN)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+    if(T_LABELS)
+      set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+    endif()
+  endif()
+endfunction()

@@ -1,0 +1,5 @@
+#include <gtest/gtest.h>
+
+#include "shell/memory.h"
+
+TEST(Placeholder, Builds) { EXPECT_EQ(nullptr, nullptr); }

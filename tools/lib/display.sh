@@ -1,0 +1,48 @@
+# Display and Wine prefix helpers, sourced by the tools.
+
+# Uses $DISPLAY when set; otherwise starts an Xvfb on a free display
+# (1920x1080, 24 bits) and sets DISPLAY. lf_release_display stops it.
+lf_need_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local fd_file
+  fd_file=$(mktemp)
+  Xvfb -displayfd 1 -screen 0 1920x1080x24 -nolisten tcp >"$fd_file" 2>/dev/null &
+  LF_XVFB_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    [ -s "$fd_file" ] && break
+    sleep 0.05
+  done
+  if [ ! -s "$fd_file" ]; then
+    echo "Xvfb did not start" >&2
+    rm -f "$fd_file"
+    return 1
+  fi
+  export DISPLAY=:$(head -n1 "$fd_file")
+  rm -f "$fd_file"
+}
+
+lf_release_display() {
+  if [ -n "${LF_XVFB_PID:-}" ]; then
+    # Wine's server holds the display; let it go first.
+    WINEPREFIX=${WINEPREFIX:-} wineserver -k 2>/dev/null
+    kill "$LF_XVFB_PID" 2>/dev/null
+    wait "$LF_XVFB_PID" 2>/dev/null
+    LF_XVFB_PID=
+  fi
+}
+
+# Makes the Wine prefix at $1 unless it exists; one maker at a time.
+lf_wine_prefix() {
+  local prefix=$1
+  [ -f "$prefix/system.reg" ] && return 0
+  mkdir -p "$(dirname "$prefix")"
+  (
+    flock 9
+    if [ ! -f "$prefix/system.reg" ]; then
+      WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1
+      WINEPREFIX=$prefix wineserver -w
+    fi
+  ) 9>"$prefix.lock"
+  [ -f "$prefix/system.reg" ] || { echo "could not make the Wine prefix $prefix" >&2; return 1; }
+}
