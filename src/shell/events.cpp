@@ -1,0 +1,59 @@
+#include "shell/events.h"
+
+#include "shell/registry.h"
+
+namespace lf {
+
+namespace {
+std::int32_t g_eventsSuppressed = 0;
+}
+
+void SuppressEvents() { ++g_eventsSuppressed; }
+void ResumeEvents() { --g_eventsSuppressed; }
+bool EventsSuppressed() { return g_eventsSuppressed > 0; }
+
+std::vector<LoadedWindow>& WindowRegistry() {
+  static std::vector<LoadedWindow> windows;
+  return windows;
+}
+
+LoadedWindow* FindLoadedWindow(std::uint32_t windowId) {
+  for (auto& window : WindowRegistry())
+    if (window.description.windowId == windowId) return &window;
+  return nullptr;
+}
+
+int EntryIndex(const LoadedWindow& window, std::uint32_t entryId) {
+  const auto& entries = window.description.entries;
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    if (entries[i].id == entryId) return static_cast<int>(i);
+  return -1;
+}
+
+const ControlEntry* FindEntry(const LoadedWindow& window, std::uint32_t entryId) {
+  int i = EntryIndex(window, entryId);
+  return i < 0 ? nullptr : &window.description.entries[static_cast<std::size_t>(i)];
+}
+
+bool AnyWindowLive() {
+  for (auto& window : WindowRegistry())
+    if (!window.live.empty()) return true;
+  return false;
+}
+
+bool FireEvent(EventRecord& event) {
+  if (EventsSuppressed()) return false;
+  LoadedWindow* window = FindLoadedWindow(event.windowId);
+  if (window == nullptr) return false;
+  const ControlEntry* source = FindEntry(*window, event.sourceId);
+  if (source == nullptr) return false;
+  for (const Binding& binding : source->bindings) {
+    if (binding.number != event.number) continue;
+    if (binding.handler == nullptr) return false;  // the first binding decides
+    binding.handler(event);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace lf

@@ -1,0 +1,31 @@
+#pragma once
+// Numbered events and their dispatch to the handlers that the window
+// descriptions bind.
+
+#include <cstdint>
+#include <vector>
+
+namespace lf {
+
+struct EventRecord {
+  std::uint32_t windowId = 0;
+  std::uint32_t sourceId = 0;
+  std::int32_t number = 0;
+  std::vector<std::int32_t> arguments;
+  bool hasAnswer = false;
+  std::int32_t answer = 0;
+};
+
+// A handler gets the event record; it may set hasAnswer and answer.
+using Handler = void (*)(EventRecord& event);
+
+// Runs the handler bound to the event's source and number, if any, and
+// tells whether one ran. Nothing runs while events are suppressed.
+bool FireEvent(EventRecord& event);
+
+// eventsSuppressed: while above 0, no event reaches a handler.
+void SuppressEvents();
+void ResumeEvents();
+bool EventsSuppressed();
+
+}  // namespace lf
