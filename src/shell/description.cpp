@@ -14,7 +14,9 @@ std::span<const std::uint8_t> SettingsReader::Take(std::size_t n) {
 
 std::uint32_t SettingsReader::Word() {
   auto b = Take(4);
-  return b.empty() ? 0 : std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24;
+  return b.empty()
+             ? 0
+             : std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24;
 }
 
 std::uint16_t SettingsReader::Half() {

@@ -19,9 +19,7 @@ Text Text::Uninitialized(std::size_t size) {
   return Text(block, size);
 }
 
-Text Text::Constant(const char* constant) noexcept {
-  return Text(const_cast<char*>(constant), std::strlen(constant));
-}
+Text Text::Constant(const char* constant) noexcept { return Text(const_cast<char*>(constant), std::strlen(constant)); }
 
 void Text::Release() noexcept {
   ReleaseBlock(bytes_);

@@ -64,9 +64,12 @@ class ByteSet {
 
   static ByteSet Copy(const void* bytes, std::size_t size);
   // Takes over a block from AllocateBlock/ResizeBlock holding `size` bytes.
-  static ByteSet Adopt(void* block, std::size_t size) noexcept { return ByteSet(static_cast<unsigned char*>(block), size); }
+  static ByteSet Adopt(void* block, std::size_t size) noexcept {
+    return ByteSet(static_cast<unsigned char*>(block), size);
+  }
 
-  ByteSet(ByteSet&& other) noexcept : bytes_(std::exchange(other.bytes_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+  ByteSet(ByteSet&& other) noexcept
+      : bytes_(std::exchange(other.bytes_, nullptr)), size_(std::exchange(other.size_, 0)) {}
   ByteSet& operator=(ByteSet&& other) noexcept {
     if (this != &other) {
       Release();
@@ -101,7 +104,8 @@ struct BlockAllocator {
   template <class U>
   BlockAllocator(const BlockAllocator<U>&) noexcept {}
   T* allocate(std::size_t n) {
-    if (n > std::numeric_limits<std::size_t>::max() / sizeof(T)) ReportAllocationFailure(std::numeric_limits<std::size_t>::max());
+    if (n > std::numeric_limits<std::size_t>::max() / sizeof(T))
+      ReportAllocationFailure(std::numeric_limits<std::size_t>::max());
     return static_cast<T*>(AllocateBlock(n * sizeof(T)));
   }
   void deallocate(T* p, std::size_t) noexcept { ReleaseBlock(p); }
