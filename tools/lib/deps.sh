@@ -6,7 +6,7 @@ lf_packages=(
   cmake ninja-build python3 openssl curl
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   clang libclang-rt-14-dev googletest libgtest-dev
-  wine wine64
+  wine wine64 fonts-wine
   xvfb xauth xdotool imagemagick
   locales fonts-wqy-zenhei
   lynx

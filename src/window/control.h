@@ -1,0 +1,63 @@
+#pragma once
+// The live object of a window or control of one of the kinds: it turns what
+// the platform reports into numbered events.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "shell/registry.h"
+#include "shell/values.h"
+
+namespace lf {
+
+class Control : public LiveObject {
+ public:
+  Control(std::uint32_t windowId, const ControlEntry& entry) : windowId_(windowId), entry_(entry) {}
+  ~Control() override;
+
+  HWND hwnd() const { return hwnd_; }
+  const ControlEntry& entry() const { return entry_; }
+  std::uint32_t windowId() const { return windowId_; }
+
+  // Raises an event of this source; true when a handler ran. The record
+  // comes back with the handler's answer.
+  bool Fire(std::int32_t number, std::vector<std::int32_t> arguments = {});
+  // Raises a question; yes unless a handler ran and answered no (0).
+  bool Ask(std::int32_t number);
+
+  // What the parent window hands on.
+  virtual void OnCommand(WORD /*code*/) {}
+  virtual bool OnNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  // The answer to a colour question, or nullptr for none.
+  virtual HBRUSH OnColour(HDC /*dc*/) { return nullptr; }
+  // Whether the control wants a key (Tab, Enter, Esc) for itself.
+  virtual bool ClaimsKey(UINT /*virtualKey*/) const { return false; }
+
+  // Own properties (number minus 8); false when the kind has no such one.
+  virtual bool ReadOwnProperty(std::int32_t /*number*/, Text& /*value*/) { return false; }
+  virtual bool WriteOwnProperty(std::int32_t /*number*/, const Text& /*value*/) { return false; }
+
+  // The control of a window handle, or nullptr.
+  static Control* FromHandle(HWND window);
+
+ protected:
+  // Takes the created platform window: links it to this object and, for a
+  // child, watches its focus for the events -7 and -8.
+  void Adopt(HWND window, bool watchFocus);
+
+ private:
+  static LRESULT CALLBACK FocusWatch(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+  std::uint32_t windowId_;
+  const ControlEntry& entry_;
+  HWND hwnd_ = nullptr;
+  bool watchingFocus_ = false;
+};
+
+// Events common to every kind.
+constexpr std::int32_t kEventGotFocus = -7;
+constexpr std::int32_t kEventLostFocus = -8;
+
+}  // namespace lf

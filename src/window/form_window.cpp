@@ -1,0 +1,263 @@
+#include "window/form_window.h"
+
+#include <algorithm>
+
+#include "shell/shell.h"
+
+namespace lf {
+
+namespace {
+
+const char kWindowClass[] = "LinkFinderWindow";
+
+constexpr std::int32_t kEventMayEnd = 1;  // the second close question
+constexpr std::int32_t kEventDestroyed = 2;
+constexpr std::int32_t kEventMoved = 3;
+constexpr std::int32_t kEventResized = 4;
+constexpr std::int32_t kEventActivated = 5;
+constexpr std::int32_t kEventDeactivated = 6;
+constexpr std::int32_t kEventFirstActivation = 8;
+constexpr std::int32_t kEventMayClose = 12;  // the first close question
+
+constexpr std::int32_t kPropertyTitle = 0;  // own property 0, number 8
+
+bool RegisterWindowClass(HINSTANCE instance) {
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExA(instance, kWindowClass, &existing)) return true;
+  WNDCLASSEXA cls{};
+  cls.cbSize = sizeof cls;
+  cls.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  cls.lpfnWndProc = DefWindowProcA;  // replaced once the object is adopted
+  cls.hInstance = instance;
+  cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  cls.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  cls.lpszClassName = kWindowClass;
+  return RegisterClassExA(&cls) != 0;
+}
+
+// The icons are loaded once per process and shared.
+HICON ProgramIcon(int size) {
+  static HICON big = nullptr, small = nullptr;
+  HICON& icon = size == 32 ? big : small;
+  if (icon == nullptr)
+    icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "DEFAULT_ICON", IMAGE_ICON, size, size, 0));
+  return icon;
+}
+
+bool ModifierDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+}  // namespace
+
+DWORD FormWindow::FrameStyle() const {
+  // Border 2 (fixed dialog frame) with the control box and the minimise box.
+  return WS_CAPTION | WS_SYSMENU | WS_DLGFRAME | WS_MINIMIZEBOX;
+}
+
+bool FormWindow::Create(DWORD style) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  if (!RegisterWindowClass(instance)) return false;
+  style |= WS_CLIPCHILDREN | FrameStyle();
+  const ControlEntry& e = entry();
+  // Start position 1: centred on the primary screen.
+  int left = (GetSystemMetrics(SM_CXSCREEN) - e.width) / 2;
+  int top = (GetSystemMetrics(SM_CYSCREEN) - e.height) / 2;
+  HWND window =
+      CreateWindowExA(0, kWindowClass, "", style, left, top, e.width, e.height, nullptr, nullptr, instance, nullptr);
+  if (window == nullptr) return false;
+  Adopt(window, false);
+  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+  ApplyFrameStyle();
+  RECT r;
+  GetWindowRect(window, &r);
+  if (r.right - r.left != e.width || r.bottom - r.top != e.height)
+    MoveWindow(window, left, top, e.width, e.height, TRUE);
+  SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(32)));
+  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+  return true;
+}
+
+void FormWindow::ApplyFrameStyle() {
+  constexpr DWORD kFrameBits = WS_CAPTION | WS_SYSMENU | WS_DLGFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
+  DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd(), GWL_STYLE));
+  DWORD wanted = (style & ~kFrameBits) | FrameStyle();
+  if (wanted == style) return;
+  SetWindowLongPtrA(hwnd(), GWL_STYLE, static_cast<LONG_PTR>(wanted));
+  SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool FormWindow::ReadOwnProperty(std::int32_t number, Text& value) {
+  if (number != kPropertyTitle) return false;
+  value = title_.empty() ? Text() : Text::Copy(title_);
+  return true;
+}
+
+bool FormWindow::WriteOwnProperty(std::int32_t number, const Text& value) {
+  if (number != kPropertyTitle) return false;
+  title_ = value.view();
+  SetWindowTextA(hwnd(), title_.c_str());
+  ApplyFrameStyle();
+  return true;
+}
+
+std::vector<Control*> FormWindow::TabOrder() const {
+  std::vector<Control*> order;
+  LoadedWindow* window = FindLoadedWindow(windowId());
+  if (window == nullptr) return order;
+  // Later entries come first among equal ranks.
+  for (std::size_t i = window->live.size(); i-- > 1;) {
+    auto* control = static_cast<Control*>(window->live[i].get());
+    if (control == nullptr || control->hwnd() == nullptr || !control->entry().tabStop) continue;
+    if (!IsWindowVisible(control->hwnd()) || !IsWindowEnabled(control->hwnd())) continue;
+    order.push_back(control);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](Control* a, Control* b) { return a->entry().tabOrder < b->entry().tabOrder; });
+  return order;
+}
+
+void FormWindow::MoveFocus(bool forward) {
+  std::vector<Control*> order = TabOrder();
+  if (order.empty()) return;
+  HWND focus = GetFocus();
+  std::size_t n = order.size(), at = n;
+  for (std::size_t i = 0; i < n; ++i)
+    if (order[i]->hwnd() == focus || IsChild(order[i]->hwnd(), focus)) at = i;
+  std::size_t next = at == n ? (forward ? 0 : n - 1) : (forward ? (at + 1) % n : (at + n - 1) % n);
+  SetFocus(order[next]->hwnd());
+}
+
+void FormWindow::PassFocusOn() {
+  if (focusBeforeDeactivation_ != nullptr && IsWindow(focusBeforeDeactivation_) &&
+      IsChild(hwnd(), focusBeforeDeactivation_)) {
+    SetFocus(focusBeforeDeactivation_);
+    return;
+  }
+  std::vector<Control*> order = TabOrder();
+  if (!order.empty()) SetFocus(order.front()->hwnd());
+}
+
+bool FormWindow::OfferMessage(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  bool ctrl = ModifierDown(VK_CONTROL), shift = ModifierDown(VK_SHIFT), alt = ModifierDown(VK_MENU);
+  UINT key = static_cast<UINT>(message.wParam);
+  Control* focused = nullptr;
+  for (HWND w = GetFocus(); w != nullptr && w != hwnd(); w = GetParent(w))
+    if ((focused = Control::FromHandle(w)) != nullptr) break;
+  auto claimedByFocus = [&] { return focused != nullptr && focused->ClaimsKey(key); };
+  if (key == VK_TAB && !ctrl && !alt) {
+    if (claimedByFocus()) return false;
+    MoveFocus(!shift);
+    return true;
+  }
+  if (ctrl || shift || alt) return false;
+  if (key == VK_RETURN) {
+    if (claimedByFocus()) return false;
+    for (Control* control : TabOrder()) {
+      HWND w = control->hwnd();
+      char cls[16];
+      if (GetClassNameA(w, cls, sizeof cls) && lstrcmpiA(cls, "Button") == 0 &&
+          (GetWindowLongPtrA(w, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON && IsWindowEnabled(w)) {
+        control->Fire(0);
+        return true;
+      }
+    }
+    return false;
+  }
+  if (key == VK_ESCAPE) {
+    if (claimedByFocus()) return false;
+    SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+    return true;
+  }
+  return false;
+}
+
+LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = static_cast<FormWindow*>(Control::FromHandle(window));
+  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = hwnd();
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT r;
+      GetClientRect(window, &r);
+      FillRect(reinterpret_cast<HDC>(wParam), &r, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORDLG:
+      // Each control answers for itself; without an answer the platform's applies.
+      if (Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam)))
+        if (HBRUSH brush = control->OnColour(reinterpret_cast<HDC>(wParam))) return reinterpret_cast<LRESULT>(brush);
+      break;
+    case WM_COMMAND:
+      if (Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam))) {
+        control->OnCommand(HIWORD(wParam));
+        return 0;
+      }
+      break;
+    case WM_NOTIFY: {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      // The list's header reports to the list's parent through the list.
+      for (HWND w = header.hwndFrom; w != nullptr && w != window; w = GetParent(w)) {
+        LRESULT result = 0;
+        if (Control* control = Control::FromHandle(w); control != nullptr && control->OnNotify(header, result))
+          return result;
+      }
+      break;
+    }
+    case WM_CLOSE:
+      if (Ask(kEventMayClose) && Ask(kEventMayEnd)) DestroyWindow(window);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return Ask(kEventMayEnd) ? TRUE : FALSE;
+    case WM_DESTROY:
+      Fire(kEventDestroyed);
+      break;
+    case WM_MOVE:
+      Fire(kEventMoved);
+      break;
+    case WM_SIZE:
+      Fire(kEventResized);
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) {
+        if (!activatedOnce_) {
+          activatedOnce_ = true;
+          Fire(kEventFirstActivation);
+        }
+        Fire(kEventActivated);
+      } else {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window, focus)) focusBeforeDeactivation_ = focus;
+        Fire(kEventDeactivated);
+      }
+      // The focus is passed on in WM_SETFOCUS, not by the default handling.
+      return 0;
+    case WM_SETFOCUS:
+      Fire(kEventGotFocus);
+      PassFocusOn();
+      return 0;
+    case WM_KILLFOCUS:
+      Fire(kEventLostFocus);
+      return 0;
+    case WM_NCDESTROY: {
+      LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+      ForgetLiveObjects(windowId());  // deletes this object
+      return result;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace lf

@@ -1,0 +1,45 @@
+#pragma once
+// The kind 窗口: a top-level window of fixed size that holds the controls,
+// hands their notifications and colour questions to them, keeps the focus
+// among them and does the keyboard handling of Tab, Enter and Esc.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "window/control.h"
+
+namespace lf {
+
+class FormWindow : public Control {
+ public:
+  using Control::Control;
+
+  // Creates the platform window from the entry (the caller adds the style
+  // bits of LoadWindow); false when that fails.
+  bool Create(DWORD style);
+
+  // The keyboard handling; true when it claims the message.
+  bool OfferMessage(const MSG& message);
+
+  // The controls that Tab reaches, in order.
+  std::vector<Control*> TabOrder() const;
+
+  bool ReadOwnProperty(std::int32_t number, Text& value) override;
+  bool WriteOwnProperty(std::int32_t number, const Text& value) override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  DWORD FrameStyle() const;
+  void ApplyFrameStyle();
+  void MoveFocus(bool forward);
+  void PassFocusOn();
+
+  std::string title_;
+  bool activatedOnce_ = false;
+  HWND focusBeforeDeactivation_ = nullptr;
+};
+
+}  // namespace lf

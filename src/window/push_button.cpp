@@ -1,0 +1,52 @@
+#include "window/push_button.h"
+
+#include <string>
+
+#include "shell/description.h"
+#include "window/designed_font.h"
+
+namespace lf {
+
+namespace {
+constexpr std::uint32_t kKnownVersion = 1;
+constexpr std::int32_t kEventClicked = 0;
+const char kDefaultCaption[] = "按钮";
+}  // namespace
+
+bool PushButton::Create(HWND parent, int childId, DWORD style) {
+  std::string caption = kDefaultCaption;
+  std::uint32_t type = 0, horizontal = 1, vertical = 1;
+  std::span<const std::uint8_t> font;
+  if (!entry().settings.empty()) {
+    SettingsReader r(entry().settings);
+    std::uint32_t version = r.Word();
+    if (r.failed() || version > kKnownVersion) return false;
+    type = r.Word();
+    horizontal = r.Word();
+    vertical = r.Word();
+    r.Counted();  // a picture: none in this program
+    font = r.Counted();
+    caption = r.CountedText();
+    if (r.failed()) return false;
+  }
+  style |= WS_CHILD | WS_CLIPSIBLINGS | BS_MULTILINE;
+  style |= type == 1 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  style |= horizontal == 0 ? BS_LEFT : horizontal == 2 ? BS_RIGHT : BS_CENTER;
+  style |= vertical == 0 ? BS_TOP : vertical == 2 ? BS_BOTTOM : BS_VCENTER;
+
+  const ControlEntry& e = entry();
+  HWND button =
+      CreateWindowExA(0, "BUTTON", caption.c_str(), style, e.left, e.top, e.width, e.height, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr), nullptr);
+  if (button == nullptr) return false;
+  Adopt(button, true);
+  HFONT useFont = DesignedFont(font, font_);
+  SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(useFont), TRUE);
+  return true;
+}
+
+void PushButton::OnCommand(WORD code) {
+  if (code == BN_CLICKED) Fire(kEventClicked);
+}
+
+}  // namespace lf

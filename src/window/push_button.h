@@ -1,0 +1,20 @@
+#pragma once
+// The kind 按钮: a push button with a caption; its click is event 0.
+
+#include "window/control.h"
+#include "window/gdi_handles.h"
+
+namespace lf {
+
+class PushButton : public Control {
+ public:
+  using Control::Control;
+
+  bool Create(HWND parent, int childId, DWORD style);
+  void OnCommand(WORD code) override;
+
+ private:
+  FontHandle font_;
+};
+
+}  // namespace lf
