@@ -65,6 +65,12 @@ bool TurnsIdlingOn(const MSG& message, MSG& lastMouseMove) {
 
 }  // namespace
 
+void DeliverMessage(const MSG& message) {
+  if (OfferToWindows(message)) return;
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
+}
+
 int RunEventLoop() {
   Process().loopRunning = true;
   if (!AnyWindowLive()) return 0;
@@ -80,10 +86,7 @@ int RunEventLoop() {
       BOOL got = GetMessageA(&message, nullptr, 0, 0);
       if (got == 0) return static_cast<int>(message.wParam);  // the quit request
       if (got < 0) return 0;
-      if (!OfferToWindows(message)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-      }
+      DeliverMessage(message);
       if (TurnsIdlingOn(message, lastMouseMove)) {
         idling = true;
         pass = 0;

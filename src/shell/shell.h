@@ -1,6 +1,8 @@
 #pragma once
 // Start-up, loading a window and the event loop.
 
+#include <windows.h>
+
 #include <cstdint>
 
 namespace lf {
@@ -15,6 +17,10 @@ void LoadWindow(std::uint32_t windowId);
 
 // Runs the message loop until the quit request; gives its exit code.
 int RunEventLoop();
+
+// Offers one taken message to the windows' keyboard handling and, unless
+// one claims it, translates and dispatches it.
+void DeliverMessage(const MSG& message);
 
 // Called when a window's last message has been handled: the registry
 // forgets its live objects, and the quit request follows when no loaded

@@ -33,16 +33,25 @@ lf_release_display() {
 }
 
 # Makes the Wine prefix at $1 unless it exists; one maker at a time.
+# Its programs run in one virtual desktop of the screen's size: windows get
+# Wine's frames and captions, and closing a window does not wait two
+# seconds for a window manager that is not there.
 lf_wine_prefix() {
   local prefix=$1
-  [ -f "$prefix/system.reg" ] && return 0
+  [ -f "$prefix/.linkfinder-ready" ] && return 0
   mkdir -p "$(dirname "$prefix")"
   (
     flock 9
-    if [ ! -f "$prefix/system.reg" ]; then
+    if [ ! -f "$prefix/.linkfinder-ready" ]; then
       WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1
+      local reg
+      reg=$(mktemp --suffix=.reg)
+      printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\n"Desktop"="Default"\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\n"Default"="1920x1080"\n' >"$reg"
+      WINEPREFIX=$prefix /usr/lib/wine/wine64 regedit /S "$(WINEPREFIX=$prefix winepath -w "$reg" 2>/dev/null)"
       WINEPREFIX=$prefix wineserver -w
+      rm -f "$reg"
+      touch "$prefix/.linkfinder-ready"
     fi
   ) 9>"$prefix.lock"
-  [ -f "$prefix/system.reg" ] || { echo "could not make the Wine prefix $prefix" >&2; return 1; }
+  [ -f "$prefix/.linkfinder-ready" ] || { echo "could not make the Wine prefix $prefix" >&2; return 1; }
 }

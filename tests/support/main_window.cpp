@@ -1,0 +1,63 @@
+#include "support/main_window.h"
+
+#include "shell/registry.h"
+#include "shell/shell.h"
+#include "support/ui.h"
+#include "window/ids.h"
+#include "window/kinds.h"
+
+namespace lf::test {
+
+std::vector<RecordedEvent> MainWindowTest::recorded;
+
+void MainWindowTest::SetUp() {
+  recorded.clear();
+  StartUp();
+}
+
+void MainWindowTest::TearDown() {
+  if (HWND main = Main(); main != nullptr && IsWindow(main)) DestroyWindow(main);
+  PumpFor(std::chrono::milliseconds(20));
+}
+
+void MainWindowTest::Recorder(EventRecord& event) {
+  HWND main = nullptr;
+  if (Control* window = LiveControl<Control>(kMainWindowId, kMainWindowEntryId)) main = window->hwnd();
+  recorded.push_back({event.sourceId, event.number, event.arguments, main != nullptr && IsWindowVisible(main)});
+}
+
+void MainWindowTest::Bind(std::uint32_t entryId, std::int32_t number, Handler handler) {
+  LoadedWindow* window = FindLoadedWindow(kMainWindowId);
+  ASSERT_NE(window, nullptr);
+  for (auto& entry : window->description.entries)
+    if (entry.id == entryId) entry.bindings.insert(entry.bindings.begin(), Binding{number, handler});
+}
+
+void MainWindowTest::Record(std::uint32_t entryId, std::int32_t number) { Bind(entryId, number, Recorder); }
+
+void MainWindowTest::Load() {
+  LoadWindow(kMainWindowId);
+  ASSERT_NE(Main(), nullptr);
+  Activate(Main());
+}
+
+namespace {
+HWND HandleOf(std::uint32_t entryId) {
+  Control* control = LiveControl<Control>(kMainWindowId, entryId);
+  return control == nullptr ? nullptr : control->hwnd();
+}
+}  // namespace
+
+HWND MainWindowTest::Main() const { return HandleOf(kMainWindowEntryId); }
+HWND MainWindowTest::Field() const { return HandleOf(kAddressFieldId); }
+HWND MainWindowTest::List() const { return HandleOf(kLinkListId); }
+HWND MainWindowTest::Button() const { return HandleOf(kFindButtonId); }
+
+std::vector<std::int32_t> MainWindowTest::NumbersOf(std::uint32_t sourceId) const {
+  std::vector<std::int32_t> numbers;
+  for (const auto& e : recorded)
+    if (e.sourceId == sourceId) numbers.push_back(e.number);
+  return numbers;
+}
+
+}  // namespace lf::test

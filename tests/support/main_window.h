@@ -1,0 +1,48 @@
+#pragma once
+// A test fixture that builds the real MainWindow from its description in
+// the test program, with recording handlers bound where a test wants them.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "shell/events.h"
+
+namespace lf::test {
+
+struct RecordedEvent {
+  std::uint32_t sourceId;
+  std::int32_t number;
+  std::vector<std::int32_t> arguments;
+  bool windowVisible;
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Binds the recorder to an event of an entry, ahead of any designed
+  // binding. Only before Load().
+  void Record(std::uint32_t entryId, std::int32_t number);
+  // Binds a handler of the test, ahead of any designed binding.
+  void Bind(std::uint32_t entryId, std::int32_t number, Handler handler);
+  void Load();
+
+  HWND Main() const;
+  HWND Field() const;
+  HWND List() const;
+  HWND Button() const;
+
+  // The recorded events of one source.
+  std::vector<std::int32_t> NumbersOf(std::uint32_t sourceId) const;
+
+  static std::vector<RecordedEvent> recorded;
+
+ private:
+  static void Recorder(EventRecord& event);
+};
+
+}  // namespace lf::test
