@@ -3,12 +3,15 @@
 #include <array>
 #include <utility>
 
+#include "search/download.h"
+
 namespace lf {
 
 namespace {
 
 constexpr std::array<std::pair<std::string_view, Handler>, 0> kHandlers{{}};
-constexpr std::array<ExitRoutine, 0> kExitRoutines{};
+// The shared internet handle is closed at the orderly end.
+constexpr std::array<ExitRoutine, 1> kExitRoutines{CloseInternetSession};
 
 }  // namespace
 
