@@ -31,7 +31,8 @@ class LinkScanner {
 };
 
 // Calls sink(std::string_view link) for each link in page order and returns
-// how many there were. The views point into pageText.
+// how many there were. The views point into pageText, which holds no zero
+// byte (BytesToText cut it there).
 template <class Sink>
 std::int32_t ForEachLink(std::string_view pageText, Sink&& sink) {
   std::int32_t found = 0;
