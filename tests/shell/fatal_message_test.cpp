@@ -36,17 +36,17 @@ TEST_P(FatalMessage, IsBuiltFromCodeAndText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FatalMessage,
-    ::testing::Values(
-        MessageCase{"IndexAboveCount", kIndexAboveCountCode, kIndexAboveCount,
-                    kHead + kCode + "1\r\n\r\n" + kText + kAboveCountGbk + "\r\n"},
-        MessageCase{"IndexBelowOne", kIndexBelowOneCode, kIndexBelowOne,
-                    kHead + kCode + "4\r\n\r\n" + kText + kBelowOneGbk + "\r\n"},
-        MessageCase{"AllocationHasNoCodePart", 0, kAllocation1000Gbk, kHead + kText + kAllocation1000Gbk + "\r\n"},
-        MessageCase{"EmptyTextAndNoCode", 0, "", kHead},
-        MessageCase{"AbsentTextAndNoCode", 0, nullptr, kHead},
-        MessageCase{"CodeWithoutText", 7, "", kHead + kCode + "7\r\n\r\n"},
-        MessageCase{"NegativeCode", -1, "x", kHead + kCode + "-1\r\n\r\n" + kText + "x\r\n"},
-        MessageCase{"SmallestCode", INT32_MIN, nullptr, kHead + kCode + "-2147483648\r\n\r\n"}),
+    ::testing::Values(MessageCase{"IndexAboveCount", kIndexAboveCountCode, kIndexAboveCount,
+                                  kHead + kCode + "1\r\n\r\n" + kText + kAboveCountGbk + "\r\n"},
+                      MessageCase{"IndexBelowOne", kIndexBelowOneCode, kIndexBelowOne,
+                                  kHead + kCode + "4\r\n\r\n" + kText + kBelowOneGbk + "\r\n"},
+                      MessageCase{"AllocationHasNoCodePart", 0, kAllocation1000Gbk,
+                                  kHead + kText + kAllocation1000Gbk + "\r\n"},
+                      MessageCase{"EmptyTextAndNoCode", 0, "", kHead},
+                      MessageCase{"AbsentTextAndNoCode", 0, nullptr, kHead},
+                      MessageCase{"CodeWithoutText", 7, "", kHead + kCode + "7\r\n\r\n"},
+                      MessageCase{"NegativeCode", -1, "x", kHead + kCode + "-1\r\n\r\n" + kText + "x\r\n"},
+                      MessageCase{"SmallestCode", INT32_MIN, nullptr, kHead + kCode + "-2147483648\r\n\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A message longer than the buffer is cut to it, NUL included; nothing is

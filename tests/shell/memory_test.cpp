@@ -5,8 +5,8 @@
 
 #include "shell/constants.h"
 #include "shell/memory.h"
-#include "shell/values.h"
 #include "shell/test_heap.h"
+#include "shell/values.h"
 
 namespace lf {
 namespace {
