@@ -4,12 +4,17 @@
 #include <utility>
 
 #include "search/download.h"
+#include "search/find_command.h"
+#include "search/open_link.h"
 
 namespace lf {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Handler>, 0> kHandlers{{}};
+constexpr std::array<std::pair<std::string_view, Handler>, 2> kHandlers{{
+    {"OnFindClicked", OnFindClicked},
+    {"OnLinkClicked", OnLinkClicked},
+}};
 // The shared internet handle is closed at the orderly end.
 constexpr std::array<ExitRoutine, 1> kExitRoutines{CloseInternetSession};
 

@@ -1,0 +1,94 @@
+// Reads the state of a running linkfinder window from another process, the
+// way an end-to-end test needs it, without any hook in the program:
+//   lfprobe            one report of the window
+// Output lines (texts as hex of their GBK bytes):
+//   window <left> <top> <right> <bottom>
+//   title <hex>
+//   focus <control id, 0 for the window, -1 for none>
+//   columns <width>...
+//   items <count>
+//   item <hex>            (one line per entry, top to bottom)
+// Exit code 1 when no window is found.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+void PrintHex(const char* label, const std::string& bytes) {
+  std::printf("%s ", label);
+  for (unsigned char c : bytes) std::printf("%02x", c);
+  std::printf("\n");
+}
+
+// Memory in the other process, freed with the scope.
+class RemoteBlock {
+ public:
+  RemoteBlock(HANDLE process, SIZE_T size)
+      : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+  ~RemoteBlock() {
+    if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+  }
+  char* get() const { return static_cast<char*>(address_); }
+
+ private:
+  HANDLE process_;
+  void* address_;
+};
+
+std::string ItemText(HWND list, HANDLE process, int item) {
+  constexpr SIZE_T kTextRoom = 1 << 20;
+  RemoteBlock block(process, sizeof(LVITEMA) + kTextRoom);
+  if (block.get() == nullptr) return {};
+  LVITEMA request{};
+  request.iSubItem = 0;
+  request.pszText = block.get() + sizeof(LVITEMA);
+  request.cchTextMax = static_cast<int>(kTextRoom);
+  WriteProcessMemory(process, block.get(), &request, sizeof request, nullptr);
+  auto length = SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(block.get()));
+  std::string text(static_cast<std::size_t>(length), '\0');
+  ReadProcessMemory(process, request.pszText, text.data(), text.size(), nullptr);
+  return text;
+}
+
+}  // namespace
+
+int main() {
+  HWND window = FindWindowA("LinkFinderWindow", nullptr);
+  if (window == nullptr) return 1;
+  RECT r;
+  GetWindowRect(window, &r);
+  std::printf("window %ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+  char title[1024] = {};
+  GetWindowTextA(window, title, sizeof title);
+  PrintHex("title", title);
+
+  DWORD processId = 0;
+  DWORD threadId = GetWindowThreadProcessId(window, &processId);
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  int focus = -1;
+  if (GetGUIThreadInfo(threadId, &gui) && gui.hwndFocus != nullptr)
+    focus = gui.hwndFocus == window ? 0 : GetDlgCtrlID(gui.hwndFocus);
+  std::printf("focus %d\n", focus);
+
+  HWND list = FindWindowExA(window, nullptr, WC_LISTVIEWA, nullptr);
+  if (list == nullptr) return 0;
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+  std::printf("columns");
+  for (int c = 0; c < columns; ++c) std::printf(" %d", static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0)));
+  std::printf("\n");
+  int items = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  std::printf("items %d\n", items);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (process == nullptr) return 0;
+  for (int i = 0; i < items; ++i) PrintHex("item", ItemText(list, process, i));
+  CloseHandle(process);
+  return 0;
+}
