@@ -242,6 +242,42 @@ TEST_F(StyleEngine, DestroyingAControlRemovesItsRecordAfterItsOwnProcedure) {
   EXPECT_EQ(StyledControlCount(), 1u);
 }
 
+TEST_F(StyleEngine, SwitchingOffAlsoDetachesWindowsThatEnumerationMisses) {
+  ASSERT_EQ(SetVisualStyle(1), 1);
+  // Message-only windows are not among the thread's top-level windows.
+  const HWND hidden = CreateWindowExA(0, "Button", "OK", WS_CHILD | BS_PUSHBUTTON, 0, 0, 80, 26, HWND_MESSAGE, nullptr,
+                                      GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(hidden, nullptr);
+  ASSERT_NE(FindStyledControl(hidden), nullptr);
+  const WNDPROC own = FindStyledControl(hidden)->previousProc;
+  EXPECT_NE(SetVisualStyle(0), 0);
+  EXPECT_EQ(FindStyledControl(hidden), nullptr);
+  EXPECT_EQ(ProcOf(hidden), own);
+  DestroyWindow(hidden);
+}
+
+WNDPROC g_buttonProc = nullptr;
+LRESULT CALLBACK DestroyOnPress(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == BM_SETSTATE) {
+    DestroyWindow(window);
+    return 0;
+  }
+  return CallWindowProcA(g_buttonProc, window, message, wParam, lParam);
+}
+
+TEST_F(StyleEngine, AControlDestroyedByItsOwnProcedureIsNotPaintedAfterwards) {
+  TestParent parent;
+  const HWND button = parent.Add("Button", "OK", kChild | BS_PUSHBUTTON, 10, 10, 80, 26);
+  g_buttonProc =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DestroyOnPress)));
+  ASSERT_EQ(SetVisualStyle(1), 1);
+  PaintCounter paints;
+  SendMessageA(button, BM_SETSTATE, TRUE, 0);  // planned: own procedure, then paint
+  EXPECT_FALSE(IsWindow(button));
+  EXPECT_EQ(FindStyledControl(button), nullptr);
+  EXPECT_EQ(paints.Count(button), 0);
+}
+
 void ThrowingObserver(const StyledControl&) { throw std::runtime_error("paint failed"); }
 
 TEST_F(StyleEngine, AFailingPainterIsIgnoredAndTheMessageStillHandled) {
