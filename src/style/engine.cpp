@@ -28,7 +28,11 @@ std::list<StyledControl>& Records() {
 constexpr UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ERASENOW;
 
 BOOL CALLBACK OfferEach(HWND window, LPARAM on) {
-  OfferWindowTree(window, on != 0);
+  try {
+    OfferWindowTree(window, on != 0);
+  } catch (...) {
+    // nothing may unwind into the platform; the window keeps its look
+  }
   return TRUE;
 }
 
@@ -184,13 +188,20 @@ void OfferWindowTree(HWND window, bool on) {
 LRESULT CALLBACK StyleCreationHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code >= 0) {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (call && call->message == WM_CREATE) AttachStyle(call->hwnd);
+    try {
+      if (call && call->message == WM_CREATE) AttachStyle(call->hwnd);
+    } catch (...) {
+      // the window is created with the platform look
+    }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 void AttachStyle(HWND window) {
   if (!window || FindStyledControl(window)) return;
+  // Child enumeration also reaches children that other threads own; their
+  // messages would touch the unlocked record list from that thread.
+  if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return;
   const std::optional<ControlKind> kind = ClassifyControl(window);
   if (!kind) return;
   auto& records = Records();
@@ -205,8 +216,13 @@ void AttachStyle(HWND window) {
   const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
   control.Set(flag::Disabled, (style & WS_DISABLED) != 0);
   control.Set(flag::Focused, GetFocus() == window);
+  SetLastError(0);
   control.previousProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StyledControlProc)));
+  if (!control.previousProc && GetLastError() != 0) {
+    records.pop_front();  // not subclassed: no record may claim it
+    return;
+  }
   SetKindFlags(control);
   RedrawWindow(window, nullptr, nullptr, kRedrawAll);
 }

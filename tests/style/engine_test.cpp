@@ -278,6 +278,59 @@ TEST_F(StyleEngine, AControlDestroyedByItsOwnProcedureIsNotPaintedAfterwards) {
   EXPECT_EQ(paints.Count(button), 0);
 }
 
+struct ForeignButton {
+  HWND parent = nullptr;
+  HWND button = nullptr;
+  HANDLE created = nullptr;
+  HANDLE finish = nullptr;
+};
+
+DWORD WINAPI RunForeignButton(void* data) {
+  auto& foreign = *static_cast<ForeignButton*>(data);
+  foreign.button = CreateWindowExA(0, "Button", "theirs", kChild | BS_PUSHBUTTON, 10, 10, 80, 26, foreign.parent,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetEvent(foreign.created);
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 5000) {
+    if (MsgWaitForMultipleObjects(1, &foreign.finish, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0) break;
+    test::Pump(1);
+  }
+  DestroyWindow(foreign.button);
+  return 0;
+}
+
+// Waits for `handle` while handling this thread's messages, for at most 5 s.
+bool WaitPumping(HANDLE handle) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 5000) {
+    if (MsgWaitForMultipleObjects(1, &handle, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0) return true;
+    test::Pump(1);
+  }
+  return false;
+}
+
+TEST_F(StyleEngine, LeavesChildrenOfOtherThreadsAlone) {
+  TestParent parent;
+  ForeignButton foreign;
+  foreign.parent = parent.get();
+  foreign.created = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  foreign.finish = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  const HANDLE thread = CreateThread(nullptr, 0, RunForeignButton, &foreign, 0, nullptr);
+  ASSERT_TRUE(WaitPumping(foreign.created));
+  ASSERT_NE(foreign.button, nullptr);
+  const WNDPROC theirs = ProcOf(foreign.button);
+
+  ASSERT_EQ(SetVisualStyle(1), 1);
+  EXPECT_EQ(FindStyledControl(foreign.button), nullptr);
+  EXPECT_EQ(ProcOf(foreign.button), theirs);
+
+  SetEvent(foreign.finish);
+  EXPECT_TRUE(WaitPumping(thread));
+  CloseHandle(thread);
+  CloseHandle(foreign.created);
+  CloseHandle(foreign.finish);
+}
+
 void ThrowingObserver(const StyledControl&) { throw std::runtime_error("paint failed"); }
 
 TEST_F(StyleEngine, AFailingPainterIsIgnoredAndTheMessageStillHandled) {
