@@ -1,0 +1,77 @@
+#include "style/box_caption.h"
+#include "style/colours.h"
+#include "style/draw_primitives.h"
+#include "style/gradient.h"
+#include "style/painters.h"
+
+namespace lf {
+namespace {
+
+constexpr int kBox = 13;
+constexpr Corners kPressed = {RGB(181, 178, 165), RGB(214, 215, 206), RGB(214, 215, 206), RGB(247, 239, 222)};
+constexpr Corners kHot = {RGB(255, 243, 206), RGB(255, 203, 99), RGB(255, 203, 99), RGB(255, 178, 49)};
+constexpr Corners kNormal = {RGB(222, 223, 214), RGB(247, 243, 239), RGB(247, 243, 239), RGB(255, 255, 255)};
+
+COLORREF IndeterminateFill(std::uint32_t flags) {
+  if (flags & flag::Disabled) return RGB(206, 203, 189);
+  if (flags & flag::Pressed) return RGB(24, 138, 24);
+  if (flags & flag::Hot) return RGB(33, 162, 33);
+  return RGB(115, 195, 115);
+}
+
+}  // namespace
+
+void DrawCheckBox(HDC dc, SIZE size, const ControlLook& look) {
+  const std::uint32_t flags = look.flags;
+  const bool disabled = (flags & flag::Disabled) != 0;
+  const int w = size.cx;
+  const int h = size.cy;
+  FillBoxBackground(dc, size, look);
+
+  RECT box{0, 0, kBox, kBox};
+  RECT caption{0, 0, w, h};
+  const DWORD vertical = look.style & (BS_TOP | BS_BOTTOM);
+  if (vertical == BS_VCENTER) {
+    box.top = (h - kBox) / 2;
+  } else if (vertical == BS_BOTTOM) {
+    box.top = h - kBox;
+    caption.top = h - 18;
+  } else {
+    box.top = 0;
+    caption.top += 1;
+  }
+  box.bottom = box.top + kBox;
+  if (look.style & BS_LEFTTEXT) {
+    box.left = w - kBox;
+    box.right = w;
+    caption.right = w - 18;
+  } else {
+    caption.left = 18;
+  }
+
+  FrameSolid(dc, box, disabled ? Darker(FaceColour(), 0x202020) : RGB(24, 81, 132));
+  if (disabled) {
+    FillSolid(dc, Inset(box, 1), RGB(255, 255, 255));
+  } else {
+    FillCornerGradient(dc, Inset(box, 1), (flags & flag::Pressed) ? kPressed : (flags & flag::Hot) ? kHot : kNormal);
+  }
+
+  const RECT mark = Inset(box, 3);
+  if (flags & flag::Indeterminate) {
+    FillSolid(dc, mark, IndeterminateFill(flags));
+  } else if ((flags & flag::Hot) && !(flags & flag::Pressed)) {
+    FillSolid(dc, mark, (flags & flag::Checked) ? RGB(247, 247, 247) : RGB(231, 231, 231));
+  }
+  if (flags & flag::Checked) {
+    const COLORREF colour = disabled ? RGB(206, 203, 189) : RGB(33, 162, 33);
+    constexpr int kStart[7] = {2, 3, 4, 3, 2, 1, 0};
+    for (int column = 0; column < 7; ++column) {
+      const RECT stroke{mark.left + column, mark.top + kStart[column], mark.left + column + 1,
+                        mark.top + kStart[column] + 3};
+      FillSolid(dc, stroke, colour);
+    }
+  }
+  DrawBoxCaption(dc, caption, look);
+}
+
+}  // namespace lf
