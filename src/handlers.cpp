@@ -6,12 +6,14 @@
 #include "search/download.h"
 #include "search/find_command.h"
 #include "search/open_link.h"
+#include "style/visual_style.h"
 
 namespace lf {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Handler>, 2> kHandlers{{
+constexpr std::array<std::pair<std::string_view, Handler>, 3> kHandlers{{
+    {"OnMainWindowCreated", OnMainWindowCreated},
     {"OnFindClicked", OnFindClicked},
     {"OnLinkClicked", OnLinkClicked},
 }};
