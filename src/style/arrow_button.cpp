@@ -4,7 +4,7 @@
 
 #include "style/colours.h"
 #include "style/draw_primitives.h"
-#include "style/gdi.h"
+#include "window/gdi.h"
 #include "style/gradient.h"
 #include "style/styled_control.h"
 

@@ -1,7 +1,7 @@
 #include "style/box_caption.h"
 
 #include "style/caption.h"
-#include "style/gdi.h"
+#include "window/gdi.h"
 
 namespace lf {
 

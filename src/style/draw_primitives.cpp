@@ -1,6 +1,6 @@
 #include "style/draw_primitives.h"
 
-#include "style/gdi.h"
+#include "window/gdi.h"
 
 namespace lf {
 

@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 #include "style/classify.h"
-#include "style/gdi.h"
+#include "window/gdi.h"
 #include "style/message_plan.h"
 #include "style/painters.h"
 #include "style/visual_style.h"

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "style/gdi.h"
+#include "window/gdi.h"
 
 namespace lf {
 

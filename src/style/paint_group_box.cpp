@@ -1,6 +1,6 @@
 #include "style/colours.h"
 #include "style/draw_primitives.h"
-#include "style/gdi.h"
+#include "window/gdi.h"
 #include "style/painters.h"
 
 namespace lf {

@@ -1,7 +1,7 @@
 #include "style/box_caption.h"
 #include "style/colours.h"
 #include "style/draw_primitives.h"
-#include "style/gdi.h"
+#include "window/gdi.h"
 #include "style/gradient.h"
 #include "style/painters.h"
 

@@ -8,17 +8,17 @@
 #include <cstring>
 #include <span>
 
-#include "window/gdi_handles.h"
+#include "window/gdi.h"
 
 namespace lf {
 
 // Creates the designed font into `owner` (which keeps it alive) and returns
 // the font to use.
-inline HFONT DesignedFont(std::span<const std::uint8_t> logFont, FontHandle& owner) {
+inline HFONT DesignedFont(std::span<const std::uint8_t> logFont, OwnedFont& owner) {
   if (logFont.size() == sizeof(LOGFONTA)) {
     LOGFONTA font;
     std::memcpy(&font, logFont.data(), sizeof font);
-    owner = FontHandle(CreateFontIndirectA(&font));
+    owner = OwnedFont(CreateFontIndirectA(&font));
     if (owner) return owner.get();
   }
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

@@ -80,7 +80,7 @@ bool EditField::Create(HWND parent, int childId, DWORD style) {
   if (letterCase == 2) style |= ES_UPPERCASE;
   readOnly_ = inputMode == 1;
 
-  background_ = BrushHandle(CreateSolidBrush(backgroundColour_));
+  background_ = OwnedBrush(CreateSolidBrush(backgroundColour_));
   const ControlEntry& e = entry();
   HWND field =
       CreateWindowExA(0, "EDIT", text.c_str(), style, e.left, e.top, e.width, e.height, parent,
@@ -91,7 +91,7 @@ bool EditField::Create(HWND parent, int childId, DWORD style) {
   HFONT useFont = DesignedFont(font, font_);
   if (!multiLine_) {
     // A single-line field is at least one line of its font high.
-    WindowDC dc(field);
+    WindowDc dc = WindowDc::Client(field);
     SelectScope select(dc.get(), useFont);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc.get(), &metrics);

@@ -2,7 +2,7 @@
 // The kind 编辑框: an edit field with its designed colours, font and border.
 
 #include "window/control.h"
-#include "window/gdi_handles.h"
+#include "window/gdi.h"
 
 namespace lf {
 
@@ -24,8 +24,8 @@ class EditField : public Control {
   COLORREF backgroundColour_ = 0;
   bool multiLine_ = false;
   bool readOnly_ = false;
-  BrushHandle background_;
-  FontHandle font_;
+  OwnedBrush background_;
+  OwnedFont font_;
 };
 
 }  // namespace lf

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "window/control.h"
-#include "window/gdi_handles.h"
+#include "window/gdi.h"
 
 namespace lf {
 
@@ -18,7 +18,7 @@ class LinkList : public Control {
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
  private:
-  FontHandle font_;
+  OwnedFont font_;
 };
 
 // The optional arguments are left out with std::nullopt.

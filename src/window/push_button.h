@@ -2,7 +2,7 @@
 // The kind 按钮: a push button with a caption; its click is event 0.
 
 #include "window/control.h"
-#include "window/gdi_handles.h"
+#include "window/gdi.h"
 
 namespace lf {
 
@@ -14,7 +14,7 @@ class PushButton : public Control {
   void OnCommand(WORD code) override;
 
  private:
-  FontHandle font_;
+  OwnedFont font_;
 };
 
 }  // namespace lf

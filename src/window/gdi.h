@@ -1,6 +1,6 @@
 #pragma once
-// Owning holders for the GDI handles that the painters make and free within
-// one paint, and a scope that undoes a SelectObject.
+// Owning holders for GDI handles and device contexts, and scopes that undo
+// a SelectObject or a clip region.
 
 #include <windows.h>
 
@@ -38,6 +38,7 @@ class GdiObject {
 
 using OwnedBitmap = GdiObject<HBITMAP>;
 using OwnedBrush = GdiObject<HBRUSH>;
+using OwnedFont = GdiObject<HFONT>;
 using OwnedPen = GdiObject<HPEN>;
 using OwnedRegion = GdiObject<HRGN>;
 
