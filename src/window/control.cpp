@@ -23,6 +23,16 @@ void Control::Adopt(HWND window, bool watchFocus) {
     watchingFocus_ = SetWindowSubclass(window, FocusWatch, kFocusWatchId, reinterpret_cast<DWORD_PTR>(this));
 }
 
+bool Control::CreateChild(const char* windowClass, const char* text, DWORD style, HWND parent, int childId) {
+  const ControlEntry& e = entry_;
+  HWND window =
+      CreateWindowExA(0, windowClass, text, style, e.left, e.top, e.width, e.height, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr), nullptr);
+  if (window == nullptr) return false;
+  Adopt(window, true);
+  return true;
+}
+
 Control* Control::FromHandle(HWND window) {
   return window == nullptr ? nullptr : static_cast<Control*>(GetPropA(window, kControlProperty));
 }

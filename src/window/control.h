@@ -46,6 +46,9 @@ class Control : public LiveObject {
   // Takes the created platform window: links it to this object and, for a
   // child, watches its focus for the events -7 and -8.
   void Adopt(HWND window, bool watchFocus);
+  // Creates the platform window of a control at the entry's place and
+  // adopts it; false when the platform refuses.
+  bool CreateChild(const char* windowClass, const char* text, DWORD style, HWND parent, int childId);
 
  private:
   static LRESULT CALLBACK FocusWatch(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);

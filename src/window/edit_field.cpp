@@ -81,12 +81,8 @@ bool EditField::Create(HWND parent, int childId, DWORD style) {
   readOnly_ = inputMode == 1;
 
   background_ = OwnedBrush(CreateSolidBrush(backgroundColour_));
-  const ControlEntry& e = entry();
-  HWND field =
-      CreateWindowExA(0, "EDIT", text.c_str(), style, e.left, e.top, e.width, e.height, parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr), nullptr);
-  if (field == nullptr) return false;
-  Adopt(field, true);
+  if (!CreateChild("EDIT", text.c_str(), style, parent, childId)) return false;
+  HWND field = hwnd();
 
   HFONT useFont = DesignedFont(font, font_);
   if (!multiLine_) {
@@ -96,8 +92,8 @@ bool EditField::Create(HWND parent, int childId, DWORD style) {
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc.get(), &metrics);
     int needed = metrics.tmHeight + 2 * GetSystemMetrics(SM_CYEDGE);
-    if (e.height < needed)
-      SetWindowPos(field, nullptr, 0, 0, e.width, needed, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (entry().height < needed)
+      SetWindowPos(field, nullptr, 0, 0, entry().width, needed, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   SendMessageA(field, WM_SETFONT, reinterpret_cast<WPARAM>(useFont), TRUE);
   if (inputMode == 2) SendMessageA(field, EM_SETPASSWORDCHAR, passwordChar, 0);

@@ -67,12 +67,8 @@ bool LinkList::Create(HWND parent, int childId, DWORD style) {
   if (sorting) style |= LVS_SORTASCENDING;
   if (labelEditing) style |= LVS_EDITLABELS;
 
-  const ControlEntry& e = entry();
-  HWND list =
-      CreateWindowExA(0, WC_LISTVIEWA, "", style, e.left, e.top, e.width, e.height, parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr), nullptr);
-  if (list == nullptr) return false;
-  Adopt(list, true);
+  if (!CreateChild(WC_LISTVIEWA, "", style, parent, childId)) return false;
+  HWND list = hwnd();
 
   DWORD extended = 0;
   if (headerDrag) extended |= LVS_EX_HEADERDRAGDROP;

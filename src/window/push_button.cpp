@@ -34,12 +34,8 @@ bool PushButton::Create(HWND parent, int childId, DWORD style) {
   style |= horizontal == 0 ? BS_LEFT : horizontal == 2 ? BS_RIGHT : BS_CENTER;
   style |= vertical == 0 ? BS_TOP : vertical == 2 ? BS_BOTTOM : BS_VCENTER;
 
-  const ControlEntry& e = entry();
-  HWND button =
-      CreateWindowExA(0, "BUTTON", caption.c_str(), style, e.left, e.top, e.width, e.height, parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr), nullptr);
-  if (button == nullptr) return false;
-  Adopt(button, true);
+  if (!CreateChild("BUTTON", caption.c_str(), style, parent, childId)) return false;
+  HWND button = hwnd();
   HFONT useFont = DesignedFont(font, font_);
   SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(useFont), TRUE);
   return true;
