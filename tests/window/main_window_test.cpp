@@ -183,6 +183,13 @@ TEST_F(MainWindowTest, EscClosesTheWindowFromEveryControl) {
   }
 }
 
+TEST_F(MainWindowTest, EscEndsTheEventLoopWithExitCodeZero) {
+  Load();
+  PostMessageA(Field(), WM_KEYDOWN, VK_ESCAPE, 1);
+  EXPECT_EQ(RunEventLoop(), 0);
+  EXPECT_EQ(Main(), nullptr);  // the registry forgot the window
+}
+
 TEST_F(MainWindowTest, TheFocusComesBackToTheControlThatHadIt) {
   Load();
   SetFocus(Field());
