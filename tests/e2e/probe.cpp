@@ -8,6 +8,10 @@
 //   columns <width>...
 //   items <count>
 //   item <hex>            (one line per entry, top to bottom)
+//   label <index> <left> <top> <right> <bottom>
+//                         (screen rectangle of the text of each visible entry)
+//   toplevel <count>      (visible top-level windows of the program: a box
+//                          that the program showed makes it more than 1)
 // Exit code 1 when no window is found.
 #include <windows.h>
 
@@ -56,6 +60,32 @@ std::string ItemText(HWND list, HANDLE process, int item) {
   return text;
 }
 
+// Screen rectangle of an entry's text, where a click selects the entry.
+bool LabelRect(HWND list, HANDLE process, int item, RECT* out) {
+  RemoteBlock block(process, sizeof(RECT));
+  if (block.get() == nullptr) return false;
+  RECT request{};
+  request.left = LVIR_LABEL;
+  WriteProcessMemory(process, block.get(), &request, sizeof request, nullptr);
+  if (!SendMessageA(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(block.get()))) return false;
+  ReadProcessMemory(process, block.get(), out, sizeof *out, nullptr);
+  MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(out), 2);
+  return true;
+}
+
+struct TopLevelCount {
+  DWORD processId;
+  int count;
+};
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM param) {
+  auto* counter = reinterpret_cast<TopLevelCount*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == counter->processId && IsWindowVisible(window)) ++counter->count;
+  return TRUE;
+}
+
 }  // namespace
 
 int main() {
@@ -77,6 +107,10 @@ int main() {
     focus = gui.hwndFocus == window ? 0 : GetDlgCtrlID(gui.hwndFocus);
   std::printf("focus %d\n", focus);
 
+  TopLevelCount counter{processId, 0};
+  EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&counter));
+  std::printf("toplevel %d\n", counter.count);
+
   HWND list = FindWindowExA(window, nullptr, WC_LISTVIEWA, nullptr);
   if (list == nullptr) return 0;
   HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
@@ -89,6 +123,12 @@ int main() {
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
   if (process == nullptr) return 0;
   for (int i = 0; i < items; ++i) PrintHex("item", ItemText(list, process, i));
+  int top = static_cast<int>(SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
+  int visible = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
+  RECT rect;
+  for (int i = top; i < items && i <= top + visible; ++i)
+    if (LabelRect(list, process, i, &rect))
+      std::printf("label %d %ld %ld %ld %ld\n", i, rect.left, rect.top, rect.right, rect.bottom);
   CloseHandle(process);
   return 0;
 }

@@ -10,6 +10,7 @@ lf_packages=(
   xvfb xauth xdotool imagemagick
   locales fonts-wqy-zenhei
   lynx
+  debian-reference-zh-cn bash-doc
 )
 
 lf_install_missing() {

@@ -1,0 +1,428 @@
+#!/usr/bin/env python3
+"""End-to-end tests of linkfinder.exe, driven like a person drives it:
+xdotool clicks, types and presses keys, lfprobe reads the window back.
+
+    e2e.py ROOT BUILD_DIR TEST_NAME
+
+Expects DISPLAY and LF_WINEPREFIX (run.sh sets both). Each test leaves a
+screenshot in BUILD_DIR/e2e/TEST_NAME.png.
+"""
+import os
+import shutil
+import signal
+import socket
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import expected_links  # noqa: E402
+
+ROOT, BUILD, TEST = sys.argv[1], sys.argv[2], sys.argv[3]
+WORK = os.path.join(BUILD, "e2e")
+PAGES = os.path.join(WORK, "pages")
+WINE_RUN = os.path.join(ROOT, "tools", "wine-run")
+PROGRAM = os.path.join(BUILD, "linkfinder.exe")
+PROBE = os.path.join(BUILD, "lfprobe.exe")
+
+# Pages that the project did not write (packages in tools/lib/deps.sh).
+DEBIAN_PAGES = {
+    "debref-ch03.html": "/usr/share/debian-reference/ch03.zh-cn.html",
+    "bashref.html": "/usr/share/doc/bash/bashref.html",
+}
+
+
+def gbk(text):
+    return text.encode("gbk")
+
+
+# The cutting rules at work on one page in GBK.
+EDGES = (
+    gbk("开头 //before-the-first-marker <a ")
+    + b'href="//a/1">a</a> href="/c">c</a> href="//b/2">b</a>'
+    + b' href="">empty</a> HREF="http://capitals/" href=\'http://single/\''
+    + b' href="http://twice/" href="http://twice/"'
+    + gbk(' href="http://例子.测试/路径">中文</a>')
+    # 0xA1 after an ASCII byte swallows the h of the marker.
+    + b' x\xa1href="http://swallowed/" '
+    + gbk('链接href="http://after-gbk/"')
+    + b" end\0"
+    + b' href="http://behind-the-zero/"'
+)
+
+# One link, so that a search that finds nothing changes the title.
+ONE = b'<a href="http://one.example/">one</a>'
+
+# Entries a click may or may not hand to the browser.
+OPEN = b"".join(
+    b'<a href="%s">x</a>\n' % target
+    for target in [
+        b"http://example.org/a?b=1",
+        b"file:///C:/x.exe?//",
+        b"https://example.org/secure",
+        b"ms-msdt://x",
+        b"//example.net/relative",
+        b"javascript://%0aalert(1)",
+        b"///C:/windows//",
+    ]
+)
+
+FIXTURES = {"edges.html": EDGES, "one.html": ONE, "open.html": OPEN}
+
+
+def browser_address(entry):
+    """What a click on an entry should hand to the browser, or None."""
+    if any(b < 0x20 or b in (0x22, 0x7F) for b in entry):
+        return None
+    lower = entry.lower()
+    if lower.startswith(b"http:") or lower.startswith(b"https:"):
+        return entry
+    if entry.startswith(b"//") and len(entry) > 2 and entry[2:3] not in (b"/", b"\\"):
+        return b"https:" + entry
+    return None
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def wait_for(what, get, ok, seconds=15.0, step=0.15):
+    """Polls get() until ok(value); bounded in time and in rounds."""
+    deadline = time.monotonic() + seconds
+    value = None
+    for _ in range(int(seconds / step) + 1):
+        value = get()
+        if ok(value):
+            return value
+        if time.monotonic() > deadline:
+            break
+        time.sleep(step)
+    raise Failure(f"timed out waiting for {what}; last state: {value!r}")
+
+
+class State:
+    def __init__(self, text):
+        self.window = None
+        self.title = None
+        self.focus = None
+        self.columns = []
+        self.items = []
+        self.labels = {}
+        self.toplevel = 0
+        for line in text.splitlines():
+            key, _, rest = line.strip().partition(" ")
+            if key == "window":
+                self.window = tuple(int(v) for v in rest.split())
+            elif key == "title":
+                self.title = bytes.fromhex(rest).decode("gbk", "replace")
+            elif key == "focus":
+                self.focus = int(rest)
+            elif key == "columns":
+                self.columns = [int(v) for v in rest.split()]
+            elif key == "item":
+                self.items.append(bytes.fromhex(rest))
+            elif key == "label":
+                index, *rect = (int(v) for v in rest.split())
+                self.labels[index] = rect
+            elif key == "toplevel":
+                self.toplevel = int(rest)
+
+    def __repr__(self):
+        return (f"window={self.window} title={self.title!r} focus={self.focus} "
+                f"items={len(self.items)} toplevel={self.toplevel}")
+
+
+def probe():
+    # A file, not a pipe: a Wine server started by the probe would hold a
+    # pipe open after the probe has ended.
+    with open(os.path.join(WORK, "probe.txt"), "w+b") as out:
+        subprocess.run([WINE_RUN, PROBE], stdin=subprocess.DEVNULL, stdout=out,
+                       stderr=subprocess.DEVNULL, timeout=30)
+        out.seek(0)
+        return State(out.read().decode("ascii", "replace"))
+
+
+def xdo(*args):
+    subprocess.run(["xdotool", *args], check=True, timeout=30)
+
+
+def screenshot():
+    subprocess.run(["import", "-window", "root", os.path.join(WORK, TEST + ".png")],
+                   check=True, timeout=30)
+
+
+class Server:
+    """The pages folder on a free loopback port."""
+
+    def __init__(self):
+        port_file = os.path.join(WORK, "port")
+        if os.path.exists(port_file):
+            os.remove(port_file)
+        self.process = subprocess.Popen(
+            [sys.executable, os.path.join(ROOT, "tools", "demo", "serve.py"), PAGES, port_file, "300"])
+        port = wait_for("the page server", lambda: os.path.exists(port_file) and open(port_file).read(),
+                        bool, seconds=5, step=0.05)
+        self.base = f"http://127.0.0.1:{port}/"
+
+    def stop(self):
+        self.process.kill()
+        self.process.wait(timeout=10)
+
+
+def free_refused_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+class Program:
+    def __init__(self, env=None):
+        self.process = subprocess.Popen([WINE_RUN, PROGRAM], env=env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.state = wait_for("the window", probe, lambda s: s.window is not None, seconds=30, step=0.2)
+        left, top, right, bottom = self.state.window
+        self.field = (left + 250, bottom - 30)
+        self.button = (left + 40, bottom - 30)
+
+    def click(self, x, y):
+        xdo("mousemove", str(x), str(y), "click", "1")
+
+    def type_address(self, address):
+        self.click(*self.field)
+        time.sleep(0.2)
+        xdo("key", "End", "shift+Home", "BackSpace")
+        if address:
+            xdo("type", "--delay", "15", address)
+
+    def search(self, address, expected, press=None):
+        """Types the address, starts the search and waits until the list
+        has grown by the expected entries and the title counts them."""
+        before = probe().items
+        self.type_address(address)
+        if press is None:
+            self.click(*self.button)
+        else:
+            press()
+        title = f"找到约{len(expected)}条"
+        state = wait_for(f"{title} for {address!r}", probe,
+                         lambda s: s.title == title and len(s.items) >= len(before) + len(expected),
+                         seconds=30)
+        time.sleep(0.3)
+        state = probe()
+        check(state.title == title, f"{address}: title {state.title!r}, expected {title!r}")
+        check(state.items == expected + before,
+              f"{address}: list differs from the expected entries on top of the earlier ones:\n"
+              + diff(state.items, expected + before))
+        check(state.toplevel == 1, f"{address}: the program shows {state.toplevel} windows")
+        return state
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.send_signal(signal.SIGTERM)
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+
+
+def diff(got, want):
+    lines = [f"  got {len(got)} entries, expected {len(want)}"]
+    for i in range(max(len(got), len(want))):
+        g = got[i] if i < len(got) else None
+        w = want[i] if i < len(want) else None
+        if g != w:
+            lines.append(f"  first difference at row {i}: got {g!r}, expected {w!r}")
+            break
+    return "\n".join(lines)
+
+
+def expected_for(name):
+    with open(os.path.join(PAGES, name), "rb") as f:
+        return expected_links.links(f.read())
+
+
+def prepare_pages():
+    os.makedirs(PAGES, exist_ok=True)
+    for name, body in FIXTURES.items():
+        with open(os.path.join(PAGES, name), "wb") as f:
+            f.write(body)
+    for name, source in DEBIAN_PAGES.items():
+        check(os.path.exists(source), f"{source} is missing: tools/lib/deps.sh installs it")
+        shutil.copyfile(source, os.path.join(PAGES, name))
+
+
+def test_start_and_keys(server):
+    """A fresh start, Tab and Shift+Tab, Space on the button, Esc."""
+    program = Program()
+    state = program.state
+    left, top, right, bottom = state.window
+    check((left, top) == ((1920 - 483) // 2, (1080 - 381) // 2) and (right - left, bottom - top) == (483, 381),
+          f"window at {state.window}, expected 483x381 centred")
+    check(state.title == "", f"caption {state.title!r} at the start")
+    check(state.focus == 100, f"focus on {state.focus} at the start, expected the button")
+    check(state.items == [], "entries at the start")
+    screenshot()
+
+    def press_and_read(key):
+        xdo("key", key)
+        return wait_for(f"focus after {key}", probe, lambda s: s.focus in (100, 110, 120), seconds=5).focus
+
+    def cycle(key):
+        seen = []
+        for _ in range(3):
+            previous = seen[-1] if seen else 100
+            focus = press_and_read(key)
+            if focus == previous:  # the key may not have arrived yet
+                time.sleep(0.3)
+                focus = probe().focus
+            seen.append(focus)
+        return seen
+
+    forward = cycle("Tab")
+    check(sorted(forward) == [100, 110, 120] and forward[-1] == 100, f"Tab visits {forward}")
+    backward = cycle("shift+Tab")
+    check(backward == forward[-2::-1] + [100], f"Shift+Tab visits {backward}, Tab visited {forward}")
+
+    def space_on_button():
+        for _ in range(4):
+            if probe().focus == 100:
+                break
+            xdo("key", "Tab")
+            time.sleep(0.2)
+        check(probe().focus == 100, "Tab did not reach the button")
+        xdo("key", "space")
+
+    program.search(server.base + "one.html", expected_for("one.html"), press=space_on_button)
+    xdo("key", "Escape")
+    try:
+        code = program.process.wait(timeout=15)
+    except subprocess.TimeoutExpired:
+        program.stop()
+        raise Failure("Esc did not close the program")
+    check(code == 0, f"exit code {code} after Esc")
+
+
+def test_search_pages(server):
+    """Several searches in one run, fixtures and foreign pages, and
+    addresses that fail; each search's entries go above the earlier ones."""
+    program = Program()
+    try:
+        one = expected_for("one.html")
+        edges = expected_for("edges.html")
+        check(edges[0] == b"http://after-gbk/" and b"//before-the-first-marker" in edges[-1],
+              "the expectation script misreads the edges page")
+        program.search(server.base + "edges.html", edges)
+        refused = f"http://127.0.0.1:{free_refused_port()}/x.html"
+        for failing in [refused, "ftp://127.0.0.1/", ""]:
+            program.search(failing, [])
+            program.search(server.base + "one.html", one)
+        for name in DEBIAN_PAGES:
+            state = program.search(server.base + name, expected_for(name))
+        check(state.columns == [360], f"columns {state.columns} after the searches")
+        screenshot()
+    finally:
+        program.stop()
+
+
+def test_open_links(server):
+    """Clicks on entries: web addresses reach the browser as expected,
+    everything else not at all."""
+    opened = os.path.join(WORK, "opened.txt")
+    bin_dir = os.path.join(WORK, "browser")
+    os.makedirs(bin_dir, exist_ok=True)
+    with open(os.path.join(bin_dir, "xdg-open"), "w") as f:
+        f.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{opened}'\n")
+    os.chmod(os.path.join(bin_dir, "xdg-open"), 0o755)
+    if os.path.exists(opened):
+        os.remove(opened)
+    env = dict(os.environ, PATH=bin_dir + os.pathsep + os.environ["PATH"])
+
+    def records():
+        if not os.path.exists(opened):
+            return []
+        with open(opened, "rb") as f:
+            return f.read().splitlines()
+
+    program = Program(env)
+    try:
+        entries = expected_for("open.html")
+        state = program.search(server.base + "open.html", entries)
+        safe = [i for i, e in enumerate(entries) if browser_address(e) is not None]
+        check(len(safe) == 3, "the open page should hold three web addresses")
+        want = []
+        # Each unsafe click is followed by a safe one: once that arrives the
+        # unsafe one had its chance, ShellExecuteA runs in order.
+        order = [i for i in range(len(entries)) if i not in safe] + safe
+        for n, row in enumerate(order):
+            check(row in state.labels, f"no rectangle for row {row}")
+            left, top, right, bottom = state.labels[row]
+            program.click(left + 6, (top + bottom) // 2)
+            if browser_address(entries[row]) is None:
+                follow = safe[n % len(safe)]
+                left, top, right, bottom = state.labels[follow]
+                time.sleep(0.3)
+                program.click(left + 6, (top + bottom) // 2)
+                row = follow
+            want.append(browser_address(entries[row]))
+            wait_for(f"the browser to get {want[-1]!r}", records, lambda r: len(r) >= len(want), seconds=15)
+            time.sleep(0.2)
+        time.sleep(1.0)
+        check(records() == want, f"the browser got {records()}, expected {want}")
+        after = probe()
+        check(after.items == entries and after.toplevel == 1, "the list or the windows changed by the clicks")
+        screenshot()
+    finally:
+        program.stop()
+
+
+def test_tools_run(_server):
+    """tools/run without a display shows its demonstration."""
+    shot = os.path.join(ROOT, "build", "run", "screenshot.png")
+    start = time.time()
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "LF_WINEPREFIX", "WINEPREFIX")}
+    run = subprocess.run([os.path.join(ROOT, "tools", "run")], env=env, capture_output=True, timeout=240)
+    out = run.stdout.decode("utf-8", "replace")
+    check(run.returncode == 0, f"tools/run failed ({run.returncode}):\n{out}{run.stderr.decode(errors='replace')}")
+    check("title:   找到约" in out, f"no title in the demonstration's output:\n{out}")
+    check(os.path.exists(shot) and os.path.getmtime(shot) >= start - 1, "no new build/run/screenshot.png")
+    shutil.copyfile(shot, os.path.join(WORK, TEST + ".png"))
+
+
+TESTS = {
+    "start_and_keys": test_start_and_keys,
+    "search_pages": test_search_pages,
+    "open_links": test_open_links,
+    "tools_run": test_tools_run,
+}
+
+
+def main():
+    os.makedirs(WORK, exist_ok=True)
+    started = time.monotonic()
+    server = None
+    try:
+        if TEST != "tools_run":
+            prepare_pages()
+            server = Server()
+        TESTS[TEST](server)
+    except Failure as failure:
+        try:
+            subprocess.run(["import", "-window", "root", os.path.join(WORK, TEST + "-failed.png")], timeout=30)
+        except Exception:
+            pass
+        print(f"FAIL {TEST}: {failure}")
+        return 1
+    finally:
+        if server:
+            server.stop()
+    print(f"ok {TEST} ({time.monotonic() - started:.1f} s)")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
