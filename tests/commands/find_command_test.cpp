@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -108,6 +109,8 @@ struct PageCase {
   std::string page;
   std::vector<std::string> rows;  // from the top
 };
+
+void PrintTo(const PageCase& c, std::ostream* out) { *out << c.name; }
 
 class PageTest : public FindCommandTest, public ::testing::WithParamInterface<PageCase> {};
 
