@@ -14,7 +14,6 @@
 #include <thread>
 #include <vector>
 
-#include "commands/pointer.h"
 #include "search/counting_heap.h"
 #include "support/main_window.h"
 #include "support/ui.h"
@@ -95,7 +94,7 @@ class FindCommandTest : public MainWindowTest {
     SetWindowTextA(Field(), address.c_str());
     BoxWatch watch;
     if (realClick) {
-      ClickAt(OnScreen(Button(), 40, 16));
+      Click(OnScreen(Button(), 40, 16));
     } else {
       SendMessageA(Button(), BM_CLICK, 0, 0);
       PumpFor(milliseconds(20));

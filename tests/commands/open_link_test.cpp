@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "commands/pointer.h"
 #include "search/open_link.h"
 #include "support/main_window.h"
 #include "support/ui.h"
@@ -74,7 +73,7 @@ class OpenLinkTest : public MainWindowTest {
   // A click that cannot pair with the previous one into a double click.
   static void ClickAlone(POINT screen) {
     PumpFor(milliseconds(GetDoubleClickTime() + 50));
-    ClickAt(screen);
+    Click(screen);
   }
 
   // The middle of a row's label, on the screen.
@@ -152,7 +151,7 @@ TEST_F(OpenLinkTest, AClickHandsOverTheClickedRowOnceAndChangesNothing) {
   Load();
   const std::vector<std::string> rows{"http://c/", "http://b/", "http://a/"};
   Fill(rows);
-  ClickAt(RowPoint(0));
+  Click(RowPoint(0));
   ASSERT_EQ(calls.size(), 1U);
   EXPECT_EQ(calls[0].file, "http://c/");
   EXPECT_EQ(Rows(), rows);
@@ -176,7 +175,7 @@ TEST_F(OpenLinkTest, AClickHandsOverTheClickedRowOnceAndChangesNothing) {
 TEST_F(OpenLinkTest, AWindowTitledMicrosoftInternetExplorerIsTheOwner) {
   Load();
   Fill({"http://owner.example/"});
-  ClickAt(RowPoint(0));
+  Click(RowPoint(0));
   HWND browser = CreateWindowExA(0, "STATIC", "Microsoft Internet Explorer", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
                                  nullptr, nullptr, nullptr);
   ASSERT_NE(browser, nullptr);
@@ -200,7 +199,7 @@ TEST_F(OpenLinkTest, TheShellPassesAWebAddressOnToTheBrowser) {
     return std::string(std::istreambuf_iterator<char>(in), {});
   };
   Fill({"http://127.0.0.1:9/opened?q=1", "ms-msdt://x"});
-  ClickAt(RowPoint(1));  // refused before the shell: it must never arrive
+  Click(RowPoint(1));  // refused before the shell: it must never arrive
   ClickAlone(RowPoint(0));
   ASSERT_EQ(Selected(), (std::vector<std::int32_t>{0}));
   EXPECT_TRUE(PumpUntil([&] { return !recorded().empty(); }, std::chrono::seconds(20)));

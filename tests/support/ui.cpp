@@ -15,7 +15,8 @@ void SendMouse(DWORD flags, POINT screen) {
   input.type = INPUT_MOUSE;
   input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
   input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  // Every event carries its place, so none is taken at a stale position.
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   SendInput(1, &input, sizeof input);
 }
 
@@ -55,27 +56,50 @@ void PressKey(WORD virtualKey, bool shift) {
   PumpFor(std::chrono::milliseconds(150));
 }
 
+// A press sent right behind a move was now and then seen at the old place:
+// wait until the pointer is there.
+void PointAt(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  PumpUntil(
+      [&] {
+        POINT now{};
+        GetCursorPos(&now);
+        return now.x == screen.x && now.y == screen.y;
+      },
+      std::chrono::milliseconds(1000));
+  PumpFor(std::chrono::milliseconds(50));
+}
+
+// A press soon after the previous one would pair with it into a double
+// click: wait out the double-click time since the last press.
+static Clock::time_point g_lastPress;
+static void AwaitSinglePress() {
+  auto ready = g_lastPress + std::chrono::milliseconds(GetDoubleClickTime() + 50);
+  if (Clock::now() < ready) PumpFor(std::chrono::duration_cast<std::chrono::milliseconds>(ready - Clock::now()));
+}
+
 void Click(POINT screen, bool right) {
-  SendMouse(MOUSEEVENTF_MOVE, screen);
-  PumpFor(std::chrono::milliseconds(30));
+  AwaitSinglePress();
+  PointAt(screen);
   SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, screen);
   SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, screen);
+  g_lastPress = Clock::now();
   PumpFor(std::chrono::milliseconds(150));
 }
 
 void DoubleClick(POINT screen) {
-  SendMouse(MOUSEEVENTF_MOVE, screen);
-  PumpFor(std::chrono::milliseconds(30));
+  AwaitSinglePress();
+  PointAt(screen);
   for (int i = 0; i < 2; ++i) {
     SendMouse(MOUSEEVENTF_LEFTDOWN, screen);
     SendMouse(MOUSEEVENTF_LEFTUP, screen);
   }
+  g_lastPress = Clock::now();
   PumpFor(std::chrono::milliseconds(150));
 }
 
 void Drag(POINT from, POINT to) {
-  SendMouse(MOUSEEVENTF_MOVE, from);
-  PumpFor(std::chrono::milliseconds(30));
+  PointAt(from);
   SendMouse(MOUSEEVENTF_LEFTDOWN, from);
   PumpFor(std::chrono::milliseconds(30));
   for (int i = 1; i <= 5; ++i) {

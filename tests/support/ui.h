@@ -15,6 +15,8 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds time
 void PumpFor(std::chrono::milliseconds duration);
 
 void PressKey(WORD virtualKey, bool shift = false);
+// Moves the pointer and waits until it is there.
+void PointAt(POINT screen);
 // Clicks at a point in screen coordinates.
 void Click(POINT screen, bool right = false);
 void DoubleClick(POINT screen);
