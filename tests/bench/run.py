@@ -69,7 +69,7 @@ def host_rows(args, pages):
             times["re"].append(seconds)
         med = {k: statistics.median(v) for k, v in times.items()}
         names = {"walk": "link walk (ForEachLink + entry copy)", "memchr": "memchr pass (ceiling)",
-                 "grep": "grep -o | grep -F // (process, file in cache)", "re": "Python re.findall + // filter"}
+                 "grep": "grep -o \\| grep -F // (process, file in cache)", "re": "Python re.findall + // filter"}
         for k in ("walk", "memchr", "grep", "re"):
             rows.append(("host %s, %d links" % (label, listed), names[k], med[k], "%.0f MB/s" % (size / 1e6 / med[k]),
                          "%.2f×" % (med[k] / med["walk"]), times[k]))
@@ -129,7 +129,7 @@ def wine_rows(args, root, pages):
             rows.append((label, "  peak memory growth (pagefile) / page size", None,
                          "%.1f MB = %.1f × page (peak %.1f MB, list text %.1f MB)" %
                          (growth, growth / page_mb, peak, m("link_mb")), "", []))
-            rows.append((label, "curl -s | grep -o | grep -F //", med["curl"], "", "%.2f×" % (med["curl"] / med["click"]),
+            rows.append((label, "curl -s \\| grep -o \\| grep -F //", med["curl"], "", "%.2f×" % (med["curl"] / med["click"]),
                          times[(count, "curl")]))
             rows.append((label, "lynx -dump -listonly", med["lynx"], "", "%.2f×" % (med["lynx"] / med["click"]),
                          times[(count, "lynx")]))
