@@ -1,0 +1,169 @@
+#!/usr/bin/env python3
+"""Runs the benchmarks side by side and prints one table of medians.
+
+    run.py ROOT HOST_BUILD WIN_BUILD [--reps N] [--only host|wine]
+
+Every repetition runs each peer once, in turn, so that the noise of a
+shared machine falls on all of them alike.
+"""
+import argparse
+import datetime
+import os
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+GREP = "LC_ALL=C grep -o 'href=\"[^\"]*' {src} | LC_ALL=C grep -F // | wc -l"
+
+
+def make_page(folder, mode, amount, name):
+    out = subprocess.run([sys.executable, os.path.join(HERE, "make_pages.py"), folder, mode, str(amount), name],
+                         check=True, capture_output=True, text=True).stdout
+    return os.path.join(folder, name), int(out)
+
+
+def timed_shell(command, timeout=300):
+    start = time.perf_counter()
+    out = subprocess.run(["bash", "-c", command], check=True, capture_output=True, text=True, timeout=timeout).stdout
+    return time.perf_counter() - start, out
+
+
+def python_re(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    start = time.perf_counter()
+    links = [m for m in re.findall(rb'href="([^"]*)', data) if b"//" in m]
+    return time.perf_counter() - start, len(links)
+
+
+def cpu_name():
+    with open("/proc/cpuinfo") as f:
+        for line in f:
+            if line.startswith("model name"):
+                return line.split(":", 1)[1].strip()
+    return "unknown"
+
+
+def host_rows(args, pages):
+    bench = os.path.join(args.host_build, "tests/bench/core_bench")
+    rows = []
+    for label, size in (("1 MB", 1_000_000), ("100 MB", 100_000_000)):
+        path, listed = make_page(pages, "size", size, "size%d.html" % size)
+        size = os.path.getsize(path)
+        times = {k: [] for k in ("walk", "memchr", "grep", "re")}
+        for _ in range(args.reps):
+            for mode in ("walk", "memchr"):
+                seconds = float(subprocess.run([bench, mode, path], check=True, capture_output=True,
+                                               text=True).stdout.split()[0])
+                times[mode].append(seconds)
+            seconds, out = timed_shell(GREP.format(src=path))
+            assert int(out) == listed, (out, listed)
+            times["grep"].append(seconds)
+            seconds, found = python_re(path)
+            assert found == listed, (found, listed)
+            times["re"].append(seconds)
+        med = {k: statistics.median(v) for k, v in times.items()}
+        names = {"walk": "link walk (ForEachLink + entry copy)", "memchr": "memchr pass (ceiling)",
+                 "grep": "grep -o \\| grep -F // (process, file in cache)", "re": "Python re.findall + // filter"}
+        for k in ("walk", "memchr", "grep", "re"):
+            rows.append(("host %s, %d links" % (label, listed), names[k], med[k], "%.0f MB/s" % (size / 1e6 / med[k]),
+                         "%.2f×" % (med[k] / med["walk"]), times[k]))
+    return rows
+
+
+def wine_rows(args, root, pages):
+    bench = os.path.join(args.win_build, "tests/bench/click_bench.exe")
+    wine_run = os.path.join(root, "tools/wine-run")
+    sizes = []
+    for count in (1000, 10000, 100000):
+        path, listed = make_page(pages, "links", count, "links%d.html" % count)
+        sizes.append((count, os.path.basename(path), os.path.getsize(path)))
+    port_file = tempfile.mktemp()
+    server = subprocess.Popen([sys.executable, os.path.join(root, "tools/demo/serve.py"), pages, port_file, "590"])
+    rows = []
+    try:
+        for _ in range(100):
+            if os.path.exists(port_file) and open(port_file).read():
+                break
+            time.sleep(0.05)
+        base = "http://127.0.0.1:%s/" % open(port_file).read()
+        env = dict(os.environ)
+        env.pop("DISPLAY", None)
+        # The first run makes the Wine prefix; it is not measured.
+        subprocess.run([wine_run, bench, base + sizes[0][1], str(sizes[0][0])], check=True, capture_output=True,
+                       env=env, timeout=300)
+        times = {(c, k): [] for c, _, _ in sizes for k in ("click", "curl", "lynx")}
+        steps = {c: [] for c, _, _ in sizes}
+        for _ in range(args.reps):
+            for count, name, _ in sizes:
+                url = base + name
+                out = subprocess.run([wine_run, bench, url, str(count)], check=True, capture_output=True, text=True,
+                                     env=env, timeout=300).stdout
+                values = dict(kv.split("=") for kv in out.split())
+                values = {k: float(v) for k, v in values.items()}
+                times[(count, "click")].append(values["click"])
+                steps[count].append(values)
+                seconds, out = timed_shell("curl -s '%s' | " % url + GREP.format(src=""))
+                assert int(out) == count, (out, count)
+                times[(count, "curl")].append(seconds)
+                seconds, _ = timed_shell("lynx -dump -listonly '%s' | wc -l" % url)
+                times[(count, "lynx")].append(seconds)
+        for count, name, size in sizes:
+            med = {k: statistics.median(times[(count, k)]) for k in ("click", "curl", "lynx")}
+            s = steps[count]
+            m = lambda key: statistics.median(v[key] for v in s)
+            inserts = m("click") - m("download") - m("totext") - m("walk")
+            page_mb = size / 1048576.0
+            peak = max(v["peak_pf_mb"] for v in s)
+            growth = statistics.median(v["peak_pf_mb"] - v["peak_pf_before_mb"] for v in s)
+            label = "Wine %d links, %.1f MB" % (count, size / 1e6)
+            rows.append((label, "click → title (real MainWindow, visible, style on)", med["click"], "",
+                         "1.00×", times[(count, "click")]))
+            rows.append((label, "  of which download / text / walk / list+redraw", None,
+                         "%.3f / %.3f / %.3f / %.3f s" % (m("download"), m("totext"), m("walk"), inserts), "", []))
+            rows.append((label, "  peak memory growth (pagefile) / page size", None,
+                         "%.1f MB = %.1f × page (peak %.1f MB, list text %.1f MB)" %
+                         (growth, growth / page_mb, peak, m("link_mb")), "", []))
+            rows.append((label, "curl -s \\| grep -o \\| grep -F //", med["curl"], "", "%.2f×" % (med["curl"] / med["click"]),
+                         times[(count, "curl")]))
+            rows.append((label, "lynx -dump -listonly", med["lynx"], "", "%.2f×" % (med["lynx"] / med["click"]),
+                         times[(count, "lynx")]))
+    finally:
+        server.terminate()
+        server.wait(timeout=10)
+        if os.path.exists(port_file):
+            os.remove(port_file)
+    return rows
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("root")
+    parser.add_argument("host_build")
+    parser.add_argument("win_build")
+    parser.add_argument("--reps", type=int, default=5)
+    parser.add_argument("--only", choices=("host", "wine"))
+    args = parser.parse_args()
+    args.reps = max(args.reps, 5)
+    pages = os.path.join(args.root, "build/bench-pages")
+    rows = []
+    if args.only != "wine":
+        rows += host_rows(args, pages)
+    if args.only != "host":
+        rows += wine_rows(args, args.root, pages)
+    print("Run %s on %s, %d cores, median of %d runs (shared machine: expect noise)\n" %
+          (datetime.datetime.now().strftime("%Y-%m-%d %H:%M"), cpu_name(), os.cpu_count(), args.reps))
+    print("| page | benchmark | median | rate / detail | ratio to ours | all runs (s) |")
+    print("|---|---|---|---|---|---|")
+    for page, name, median, rate, ratio, runs in rows:
+        med = "" if median is None else ("%.4f s" % median)
+        print("| %s | %s | %s | %s | %s | %s |" % (page, name, med, rate, ratio, " ".join("%.4f" % t for t in runs)))
+
+
+if __name__ == "__main__":
+    main()
