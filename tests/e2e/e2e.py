@@ -190,7 +190,12 @@ class Program:
         self.button = (left + 40, bottom - 30)
 
     def click(self, x, y):
-        xdo("mousemove", str(x), str(y), "click", "1")
+        # Let the pointer arrive before the press, and keep clicks further
+        # apart than the double-click time, so that each is a single click.
+        xdo("mousemove", str(x), str(y))
+        time.sleep(0.15)
+        xdo("click", "1")
+        time.sleep(0.6)
 
     def type_address(self, address):
         self.click(*self.field)
@@ -365,7 +370,6 @@ def test_open_links(server):
             if browser_address(entries[row]) is None:
                 follow = safe[n % len(safe)]
                 left, top, right, bottom = state.labels[follow]
-                time.sleep(0.3)
                 program.click(left + 6, (top + bottom) // 2)
                 row = follow
             want.append(browser_address(entries[row]))
