@@ -74,15 +74,6 @@ class BoxWatch {
 
 class FindCommandTest : public MainWindowTest {
  protected:
-  LinkList& list() { return *LiveControl<LinkList>(kMainWindowId, kLinkListId); }
-
-  std::vector<std::string> Rows() {
-    std::vector<std::string> rows;
-    int count = static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) rows.emplace_back(ListGetItemText(list(), i).view());
-    return rows;
-  }
-
   std::string Title() {
     char text[512] = {};
     GetWindowTextA(Main(), text, sizeof text);

@@ -49,18 +49,9 @@ class OpenLinkTest : public MainWindowTest {
     MainWindowTest::TearDown();
   }
 
-  LinkList& list() { return *LiveControl<LinkList>(kMainWindowId, kLinkListId); }
-
   // Fills the list so that the rows read `rows` from the top.
   void Fill(const std::vector<std::string>& rows) {
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) ListInsertItem(list(), 0, row->c_str());
-  }
-
-  std::vector<std::string> Rows() {
-    std::vector<std::string> rows;
-    int count = static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) rows.emplace_back(ListGetItemText(list(), i).view());
-    return rows;
   }
 
   std::vector<std::int32_t> Selected() {

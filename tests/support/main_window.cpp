@@ -1,5 +1,7 @@
 #include "support/main_window.h"
 
+#include <commctrl.h>
+
 #include "shell/registry.h"
 #include "shell/shell.h"
 #include "support/ui.h"
@@ -52,6 +54,15 @@ HWND MainWindowTest::Main() const { return HandleOf(kMainWindowEntryId); }
 HWND MainWindowTest::Field() const { return HandleOf(kAddressFieldId); }
 HWND MainWindowTest::List() const { return HandleOf(kLinkListId); }
 HWND MainWindowTest::Button() const { return HandleOf(kFindButtonId); }
+
+LinkList& MainWindowTest::list() const { return *LiveControl<LinkList>(kMainWindowId, kLinkListId); }
+
+std::vector<std::string> MainWindowTest::Rows() const {
+  std::vector<std::string> rows;
+  int count = static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) rows.emplace_back(ListGetItemText(list(), i).view());
+  return rows;
+}
 
 std::vector<std::int32_t> MainWindowTest::NumbersOf(std::uint32_t sourceId) const {
   std::vector<std::int32_t> numbers;

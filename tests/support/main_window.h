@@ -6,9 +6,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "shell/events.h"
+#include "window/link_list.h"
 
 namespace lf::test {
 
@@ -35,6 +37,9 @@ class MainWindowTest : public ::testing::Test {
   HWND Field() const;
   HWND List() const;
   HWND Button() const;
+  LinkList& list() const;
+  // The texts of the list's entries, top to bottom.
+  std::vector<std::string> Rows() const;
 
   // The recorded events of one source.
   std::vector<std::int32_t> NumbersOf(std::uint32_t sourceId) const;

@@ -18,15 +18,6 @@ namespace {
 
 class LinkListTest : public MainWindowTest {
  protected:
-  LinkList& list() { return *LiveControl<LinkList>(kMainWindowId, kLinkListId); }
-
-  std::vector<std::string> Rows() {
-    std::vector<std::string> rows;
-    int count = static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) rows.emplace_back(ListGetItemText(list(), i).view());
-    return rows;
-  }
-
   int ColumnCount() {
     HWND header = reinterpret_cast<HWND>(SendMessageA(List(), LVM_GETHEADER, 0, 0));
     return static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
