@@ -264,7 +264,8 @@ def prepare_pages():
 def test_start_and_keys(server):
     """A fresh start, Tab and Shift+Tab, Space on the button, Esc."""
     program = Program()
-    state = program.state
+    # The window shows before the focus has settled on the button.
+    state = wait_for("the focus on the button", probe, lambda s: s.focus == 100, seconds=10)
     left, top, right, bottom = state.window
     check((left, top) == ((1920 - 483) // 2, (1080 - 381) // 2) and (right - left, bottom - top) == (483, 381),
           f"window at {state.window}, expected 483x381 centred")

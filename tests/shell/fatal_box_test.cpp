@@ -93,9 +93,10 @@ TEST_P(FatalBox, ShowsTheMessageRunsNoHandlerAndEndsWithMinusOne) {
   }
   EXPECT_EQ(message, kHead + c.message);
   ASSERT_EQ(icons.size(), 1u);
-  // Its pixels tell which icon it is; the box may still be painting at first.
+  // Its pixels tell which icon it is; the box may still be painting at first
+  // (a half-painted icon can look like another one).
   IconMatch icon = ShownStockIcon(icons[0]);
-  for (int tries = 0; !icon.clear() && tries < 40; ++tries) {
+  for (int tries = 0; !(icon.clear() && icon.name == "error") && tries < 60; ++tries) {
     Sleep(50);
     icon = ShownStockIcon(icons[0]);
   }
