@@ -128,44 +128,6 @@ int PaintCounter::Count(HWND window) const {
 
 void PaintCounter::Clear() { Paints().clear(); }
 
-Canvas::Canvas(int width, int height, COLORREF background) : width_(width), height_(height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  dc_ = CreateCompatibleDC(nullptr);
-  bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bits_ = static_cast<std::uint32_t*>(bits);
-  previous_ = SelectObject(dc_, bitmap_);
-  SetBkMode(dc_, TRANSPARENT);
-  Clear(background);
-}
-
-Canvas::~Canvas() {
-  SelectObject(dc_, previous_);
-  DeleteObject(bitmap_);
-  DeleteDC(dc_);
-}
-
-void Canvas::Clear(COLORREF colour) {
-  GdiFlush();
-  const std::uint32_t pixel = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-  for (int i = 0; i < width_ * height_; ++i) bits_[i] = pixel;
-}
-
-bool Canvas::SameAs(const Canvas& other) const {
-  GdiFlush();
-  if (width_ != other.width_ || height_ != other.height_) return false;
-  for (int i = 0; i < width_ * height_; ++i) {
-    if ((bits_[i] & 0xFFFFFF) != (other.bits_[i] & 0xFFFFFF)) return false;
-  }
-  return true;
-}
-
 std::string Rgb(COLORREF colour) {
   char text[32];
   std::snprintf(text, sizeof text, "RGB(%d,%d,%d)", GetRValue(colour), GetGValue(colour), GetBValue(colour));

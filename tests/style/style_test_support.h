@@ -9,6 +9,8 @@
 #include <map>
 #include <string>
 
+#include "support/canvas.h"
+
 namespace lf::test {
 
 // Handles every message that is queued for the thread, for at most
@@ -65,28 +67,6 @@ class PaintCounter {
 };
 
 // A 32-bit top-down DIB in a memory DC, filled with `background`.
-class Canvas {
- public:
-  Canvas(int width, int height, COLORREF background = RGB(1, 2, 3));
-  ~Canvas();
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-
-  HDC dc() const { return dc_; }
-  SIZE size() const { return {width_, height_}; }
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-  void Clear(COLORREF colour);
-  bool SameAs(const Canvas& other) const;
-
- private:
-  int width_;
-  int height_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ previous_;
-  std::uint32_t* bits_ = nullptr;
-};
-
 std::string Rgb(COLORREF colour);
 
 }  // namespace lf::test
