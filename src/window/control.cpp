@@ -1,26 +1,54 @@
 #include "window/control.h"
 
-#include <commctrl.h>
+#include <unordered_map>
 
 namespace lf {
 
 namespace {
-const char kControlProperty[] = "linkfinder.control";
-constexpr UINT_PTR kFocusWatchId = 1;
+
+struct Adoption {
+  Control* control;  // nullptr once the object is gone but the watch must stay
+  WNDPROC watched;   // the procedure under the focus watch, or nullptr
+};
+
+// The control of each adopted window. Looked up for nearly every message, so
+// it is kept in the process: a window property costs a wineserver round
+// trip per look-up under Wine.
+std::unordered_map<HWND, Adoption>& Adopted() {
+  static std::unordered_map<HWND, Adoption> adopted;
+  return adopted;
+}
+
+// Takes the focus watch out while it is the outermost procedure; true then.
+bool Unwatch(HWND window, WNDPROC watched) {
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) != Control::FocusWatch) return false;
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(watched));
+  return true;
+}
+
 }  // namespace
 
 Control::~Control() {
-  if (hwnd_ != nullptr && IsWindow(hwnd_)) {
-    if (watchingFocus_) RemoveWindowSubclass(hwnd_, FocusWatch, kFocusWatchId);
-    RemovePropA(hwnd_, kControlProperty);
+  auto found = Adopted().find(hwnd_);
+  if (found == Adopted().end() || found->second.control != this) return;
+  Adoption& adoption = found->second;
+  if (adoption.watched != nullptr && IsWindow(hwnd_) && !Unwatch(hwnd_, adoption.watched)) {
+    // A later subclass sits on top: the watch stays in the chain and passes
+    // every message on until the window goes.
+    adoption.control = nullptr;
+    return;
   }
+  Adopted().erase(found);
 }
 
 void Control::Adopt(HWND window, bool watchFocus) {
   hwnd_ = window;
-  SetPropA(window, kControlProperty, this);
-  if (watchFocus)
-    watchingFocus_ = SetWindowSubclass(window, FocusWatch, kFocusWatchId, reinterpret_cast<DWORD_PTR>(this));
+  // A subclass of our own rather than the common controls' one: theirs reads
+  // a window property twice per message.
+  WNDPROC watched = watchFocus ? reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                                     window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FocusWatch)))
+                               : nullptr;
+  Adopted()[window] = Adoption{this, watched};
 }
 
 bool Control::CreateChild(const char* windowClass, const char* text, DWORD style, HWND parent, int childId) {
@@ -34,7 +62,9 @@ bool Control::CreateChild(const char* windowClass, const char* text, DWORD style
 }
 
 Control* Control::FromHandle(HWND window) {
-  return window == nullptr ? nullptr : static_cast<Control*>(GetPropA(window, kControlProperty));
+  if (window == nullptr) return nullptr;
+  auto found = Adopted().find(window);
+  return found == Adopted().end() ? nullptr : found->second.control;
 }
 
 bool Control::Fire(std::int32_t number, std::vector<std::int32_t> arguments) {
@@ -55,15 +85,19 @@ bool Control::Ask(std::int32_t number) {
   return !(ran && event.hasAnswer && event.answer == 0);
 }
 
-LRESULT CALLBACK Control::FocusWatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR self) {
-  LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-  auto* control = reinterpret_cast<Control*>(self);
-  if (message == WM_SETFOCUS) control->Fire(kEventGotFocus);
-  if (message == WM_KILLFOCUS) control->Fire(kEventLostFocus);
+LRESULT CALLBACK Control::FocusWatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto found = Adopted().find(window);
+  if (found == Adopted().end() || found->second.watched == nullptr)
+    return DefWindowProcW(window, message, wParam, lParam);
+  const Adoption adoption = found->second;
+  LRESULT result = CallWindowProcW(adoption.watched, window, message, wParam, lParam);
+  if (adoption.control != nullptr) {
+    if (message == WM_SETFOCUS) adoption.control->Fire(kEventGotFocus);
+    if (message == WM_KILLFOCUS) adoption.control->Fire(kEventLostFocus);
+  }
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, FocusWatch, kFocusWatchId);
-    control->watchingFocus_ = false;
+    Unwatch(window, adoption.watched);
+    Adopted().erase(window);
   }
   return result;
 }

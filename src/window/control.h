@@ -41,6 +41,8 @@ class Control : public LiveObject {
 
   // The control of a window handle, or nullptr.
   static Control* FromHandle(HWND window);
+  // The subclass procedure of every child: raises -7 and -8.
+  static LRESULT CALLBACK FocusWatch(HWND, UINT, WPARAM, LPARAM);
 
  protected:
   // Takes the created platform window: links it to this object and, for a
@@ -51,12 +53,10 @@ class Control : public LiveObject {
   bool CreateChild(const char* windowClass, const char* text, DWORD style, HWND parent, int childId);
 
  private:
-  static LRESULT CALLBACK FocusWatch(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
   std::uint32_t windowId_;
   const ControlEntry& entry_;
   HWND hwnd_ = nullptr;
-  bool watchingFocus_ = false;
 };
 
 // Events common to every kind.
