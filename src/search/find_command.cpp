@@ -1,6 +1,8 @@
 #include "search/find_command.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "search/download.h"
 #include "search/extract.h"
@@ -40,13 +42,19 @@ void OnFindClicked(EventRecord&) {
 void ExtractLinks(const Text& page) {
   std::int32_t found = 0;
   if (LinkList* list = TheLinkList()) {
+    // Each link goes above the ones before it. Placing them top down, last
+    // link first, gives the same rows without the list moving every entry
+    // below on every insertion (quadratic on a page of many links).
+    std::vector<std::string_view, BlockAllocator<std::string_view>> links;
+    found = ForEachLink(page.view(), [&](std::string_view link) { links.push_back(link); });
     // A visible list repaints after every insertion; hold that off for the batch.
     ListBatch batch(*list);
     std::string entry;  // the list wants each text NUL-terminated
-    found = ForEachLink(page.view(), [&](std::string_view link) {
-      entry.assign(link);
-      ListInsertItem(*list, 0, entry.c_str());
-    });
+    std::int32_t position = 0;
+    for (auto link = links.rbegin(); link != links.rend(); ++link) {
+      entry.assign(*link);
+      ListInsertItem(*list, position++, entry.c_str());
+    }
   }
   Text count = IntToText(found);
   Text title = ConcatTexts({kConstants.titleStart, count.view(), kConstants.titleEnd});
