@@ -97,47 +97,84 @@ def wine_rows(args, root, pages):
         # The first run makes the Wine prefix; it is not measured.
         subprocess.run([wine_run, bench, base + sizes[0][1], str(sizes[0][0])], check=True, capture_output=True,
                        env=env, timeout=300)
-        times = {(c, k): [] for c, _, _ in sizes for k in ("click", "curl", "lynx")}
+        kinds = ("click", "nostyle", "curl", "lynx")
+        times = {(c, k): [] for c, _, _ in sizes for k in kinds}
         steps = {c: [] for c, _, _ in sizes}
+        alone = {c: [] for c, _, _ in sizes}
+
+        def click_bench(url, count, *mode):
+            out = subprocess.run([wine_run, bench, url, str(count), *mode], check=True, capture_output=True,
+                                 text=True, env=env, timeout=300).stdout
+            return {k: float(v) for k, v in (kv.split("=") for kv in out.split())}
+
         for _ in range(args.reps):
             for count, name, _ in sizes:
                 url = base + name
-                out = subprocess.run([wine_run, bench, url, str(count)], check=True, capture_output=True, text=True,
-                                     env=env, timeout=300).stdout
-                values = dict(kv.split("=") for kv in out.split())
-                values = {k: float(v) for k, v in values.items()}
+                values = click_bench(url, count)
                 times[(count, "click")].append(values["click"])
                 steps[count].append(values)
+                times[(count, "nostyle")].append(click_bench(url, count, "style-off")["click"])
+                alone[count].append(click_bench(url, count, "no-list")["steps_peak_growth_mb"])
                 seconds, out = timed_shell("curl -s '%s' | " % url + GREP.format(src=""))
                 assert int(out) == count, (out, count)
                 times[(count, "curl")].append(seconds)
                 seconds, _ = timed_shell("lynx -dump -listonly '%s' | wc -l" % url)
                 times[(count, "lynx")].append(seconds)
         for count, name, size in sizes:
-            med = {k: statistics.median(times[(count, k)]) for k in ("click", "curl", "lynx")}
+            med = {k: statistics.median(times[(count, k)]) for k in kinds}
             s = steps[count]
             m = lambda key: statistics.median(v[key] for v in s)
             inserts = m("click") - m("download") - m("totext") - m("walk")
             page_mb = size / 1048576.0
-            peak = max(v["peak_pf_mb"] for v in s)
-            growth = statistics.median(v["peak_pf_mb"] - v["peak_pf_before_mb"] for v in s)
             label = "Wine %d links, %.1f MB" % (count, size / 1e6)
+            ratio = lambda k: "%.2f×" % (med[k] / med["click"])
             rows.append((label, "click → title (real MainWindow, visible, style on)", med["click"], "",
                          "1.00×", times[(count, "click")]))
-            rows.append((label, "  of which download / text / walk / list+redraw", None,
+            rows.append((label, "  until the list has painted too", m("painted"), "", "", []))
+            rows.append((label, "  of which download / text / walk / list", None,
                          "%.3f / %.3f / %.3f / %.3f s" % (m("download"), m("totext"), m("walk"), inserts), "", []))
-            rows.append((label, "  peak memory growth (pagefile) / page size", None,
-                         "%.1f MB = %.1f × page (peak %.1f MB, list text %.1f MB)" %
-                         (growth, growth / page_mb, peak, m("link_mb")), "", []))
-            rows.append((label, "curl -s \\| grep -o \\| grep -F //", med["curl"], "", "%.2f×" % (med["curl"] / med["click"]),
+            rows.append((label, "  same click, style switched off (no thread hook)", med["nostyle"], "",
+                         ratio("nostyle"), times[(count, "nostyle")]))
+            rows.append((label, "  peak memory of the search without the list (working set)", None,
+                         "%.1f MB = %.1f × page" % (statistics.median(alone[count]),
+                                                    statistics.median(alone[count]) / page_mb), "", []))
+            rows.append((label, "  with the list: peak working-set growth / the list keeps", None,
+                         "%.1f MB / %.1f MB (entry text %.1f MB)" %
+                         (m("peak_ws_mb") - m("ws_before_mb"), m("private_after_mb") - m("private_before_mb"),
+                          m("link_mb")), "", []))
+            rows.append((label, "curl -s \\| grep -o \\| grep -F //", med["curl"], "", ratio("curl"),
                          times[(count, "curl")]))
-            rows.append((label, "lynx -dump -listonly", med["lynx"], "", "%.2f×" % (med["lynx"] / med["click"]),
-                         times[(count, "lynx")]))
+            rows.append((label, "lynx -dump -listonly", med["lynx"], "", ratio("lynx"), times[(count, "lynx")]))
     finally:
         server.terminate()
         server.wait(timeout=10)
         if os.path.exists(port_file):
             os.remove(port_file)
+    return rows
+
+
+def insert_rows(args, root):
+    """The list view alone: where an insertion's time goes."""
+    bench = os.path.join(args.win_build, "tests/bench/insert_bench.exe")
+    wine_run = os.path.join(root, "tools/wine-run")
+    env = dict(os.environ)
+    env.pop("DISPLAY", None)
+    cases = [("bare", 100000, "bare list view, each entry at the top"),
+             ("bare-append", 100000, "bare list view, each entry at the end"),
+             ("bare", 10000, "bare list view"),
+             ("bare-hook", 10000, "bare list view, thread WH_CALLWNDPROC hook installed"),
+             ("main", 10000, "main window's list (ListInsertItem, style on)"),
+             ("main-nostyle", 10000, "main window's list, style off")]
+    times = {i: [] for i in range(len(cases))}
+    for _ in range(args.reps):
+        for i, (mode, n, _) in enumerate(cases):
+            out = subprocess.run([wine_run, bench, mode, str(n)], check=True, capture_output=True, text=True, env=env,
+                                 timeout=300).stdout
+            times[i].append(float(dict(kv.split("=") for kv in out.split())["seconds"]))
+    rows = []
+    for i, (mode, n, name) in enumerate(cases):
+        med = statistics.median(times[i])
+        rows.append(("Wine, %d entries inserted" % n, name, med, "%.4f ms/entry" % (med * 1000 / n), "", times[i]))
     return rows
 
 
@@ -156,6 +193,7 @@ def main():
         rows += host_rows(args, pages)
     if args.only != "host":
         rows += wine_rows(args, args.root, pages)
+        rows += insert_rows(args, args.root)
     print("Run %s on %s, %d cores, median of %d runs (shared machine: expect noise)\n" %
           (datetime.datetime.now().strftime("%Y-%m-%d %H:%M"), cpu_name(), os.cpu_count(), args.reps))
     print("| page | benchmark | median | rate / detail | ratio to ours | all runs (s) |")

@@ -147,6 +147,20 @@ TEST_F(FindCommandTest, ASecondSearchInsertsAboveTheFirstAndCountsOnlyItself) {
   EXPECT_EQ(Title(), TitleFor(1));
 }
 
+TEST_F(FindCommandTest, TheSelectedEntryMovesDownWithTheRowsAddedAboveIt) {
+  Load();
+  Search(Serve("before.html", "<a href=\"//old/1\"><a href=\"//old/2\">"));
+  LVITEMA selected{};
+  selected.stateMask = selected.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(List(), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&selected));  // "//old/1"
+  Search(Serve("after.html", "<a href=\"//new/1\"><a href=\"/rel\"><a href=\"//new/2\"><a href=\"//new/3\">"));
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"//new/3", "//new/2", "//new/1", "//old/2", "//old/1"}));
+  IndexArray now = ListGetSelected(list());
+  ASSERT_EQ(now.Count(), 1);
+  EXPECT_EQ(now.Member(1), 4);
+  EXPECT_EQ(SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 4);
+}
+
 TEST_F(FindCommandTest, NothingFetchedAddsNothingResetsTheColumnAndCountsZero) {
   Load();
   for (const std::string& address : {""s, "http://127.0.0.1:" + Variable("LF_TEST_REFUSED_PORT") + "/x.html"}) {

@@ -78,12 +78,16 @@ static void AwaitSinglePress() {
   if (Clock::now() < ready) PumpFor(std::chrono::duration_cast<std::chrono::milliseconds>(ready - Clock::now()));
 }
 
-void Click(POINT screen, bool right) {
-  AwaitSinglePress();
-  PointAt(screen);
+void Press(POINT screen, bool right) {
   SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, screen);
   SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, screen);
   g_lastPress = Clock::now();
+}
+
+void Click(POINT screen, bool right) {
+  AwaitSinglePress();
+  PointAt(screen);
+  Press(screen, right);
   PumpFor(std::chrono::milliseconds(150));
 }
 

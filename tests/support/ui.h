@@ -17,6 +17,9 @@ void PumpFor(std::chrono::milliseconds duration);
 void PressKey(WORD virtualKey, bool shift = false);
 // Moves the pointer and waits until it is there.
 void PointAt(POINT screen);
+// Presses and releases a mouse button where the pointer already is and
+// returns at once, for timing what the click sets off.
+void Press(POINT screen, bool right = false);
 // Clicks at a point in screen coordinates.
 void Click(POINT screen, bool right = false);
 void DoubleClick(POINT screen);
