@@ -27,6 +27,25 @@ def make_page(folder, mode, amount, name):
     return os.path.join(folder, name), int(out)
 
 
+STALLS = []  # the Wine runs that hung or failed and were run again
+
+
+def run_wine(command, env, timeout=180):
+    """Runs a benchmark program under Wine; a run that hangs or fails is
+    noted and run once more (a start-up under Wine now and then stalls)."""
+    for attempt in (1, 2):
+        try:
+            done = subprocess.run(command, capture_output=True, env=env, timeout=timeout)
+            if done.returncode == 0:
+                return done.stdout.decode("ascii", "replace")
+            problem = "exit %d: %s" % (done.returncode, done.stderr.decode("gbk", "replace").strip()[-300:])
+        except subprocess.TimeoutExpired:
+            problem = "no end within %d s" % timeout
+        STALLS.append("%s: %s" % (" ".join(os.path.basename(c) for c in command[1:]), problem))
+        if attempt == 2:
+            raise RuntimeError(STALLS[-1])
+
+
 def timed_shell(command, timeout=300):
     start = time.perf_counter()
     out = subprocess.run(["bash", "-c", command], check=True, capture_output=True, text=True, timeout=timeout).stdout
@@ -84,7 +103,7 @@ def wine_rows(args, root, pages):
         path, listed = make_page(pages, "links", count, "links%d.html" % count)
         sizes.append((count, os.path.basename(path), os.path.getsize(path)))
     port_file = tempfile.mktemp()
-    server = subprocess.Popen([sys.executable, os.path.join(root, "tools/demo/serve.py"), pages, port_file, "590"])
+    server = subprocess.Popen([sys.executable, os.path.join(root, "tools/demo/serve.py"), pages, port_file, "7200"])
     rows = []
     try:
         for _ in range(100):
@@ -93,18 +112,15 @@ def wine_rows(args, root, pages):
             time.sleep(0.05)
         base = "http://127.0.0.1:%s/" % open(port_file).read()
         env = dict(os.environ)
-        env.pop("DISPLAY", None)
         # The first run makes the Wine prefix; it is not measured.
-        subprocess.run([wine_run, bench, base + sizes[0][1], str(sizes[0][0])], check=True, capture_output=True,
-                       env=env, timeout=300)
+        run_wine([wine_run, bench, base + sizes[0][1], str(sizes[0][0])], env)
         kinds = ("click", "nostyle", "curl", "lynx")
         times = {(c, k): [] for c, _, _ in sizes for k in kinds}
         steps = {c: [] for c, _, _ in sizes}
         alone = {c: [] for c, _, _ in sizes}
 
         def click_bench(url, count, *mode):
-            out = subprocess.run([wine_run, bench, url, str(count), *mode], check=True, capture_output=True,
-                                 text=True, env=env, timeout=300).stdout
+            out = run_wine([wine_run, bench, url, str(count), *mode], env)
             return {k: float(v) for k, v in (kv.split("=") for kv in out.split())}
 
         for _ in range(args.reps):
@@ -158,7 +174,6 @@ def insert_rows(args, root):
     bench = os.path.join(args.win_build, "tests/bench/insert_bench.exe")
     wine_run = os.path.join(root, "tools/wine-run")
     env = dict(os.environ)
-    env.pop("DISPLAY", None)
     cases = [("bare", 100000, "bare list view, each entry at the top"),
              ("bare-append", 100000, "bare list view, each entry at the end"),
              ("bare", 10000, "bare list view"),
@@ -168,8 +183,7 @@ def insert_rows(args, root):
     times = {i: [] for i in range(len(cases))}
     for _ in range(args.reps):
         for i, (mode, n, _) in enumerate(cases):
-            out = subprocess.run([wine_run, bench, mode, str(n)], check=True, capture_output=True, text=True, env=env,
-                                 timeout=300).stdout
+            out = run_wine([wine_run, bench, mode, str(n)], env)
             times[i].append(float(dict(kv.split("=") for kv in out.split())["seconds"]))
     rows = []
     for i, (mode, n, name) in enumerate(cases):
@@ -201,6 +215,8 @@ def main():
     for page, name, median, rate, ratio, runs in rows:
         med = "" if median is None else ("%.4f s" % median)
         print("| %s | %s | %s | %s | %s | %s |" % (page, name, med, rate, ratio, " ".join("%.4f" % t for t in runs)))
+    if STALLS:
+        print("\nRun again after a stall or failure: " + "; ".join(STALLS))
 
 
 if __name__ == "__main__":
