@@ -6,10 +6,13 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 target_compile_options(gtest PRIVATE -Wno-error)
 target_compile_options(gtest_main PRIVATE -Wno-error)
 
-# lf_add_test(name SOURCES ... [LIBS ...] [WINDOWS_ONLY] [HOST_ONLY] [LABELS ...])
+# lf_add_test(name SOURCES ... [LIBS ...] [WINDOWS_ONLY] [HOST_ONLY] [LABELS ...]
+#             [SERVER script.py] [TIMEOUT seconds])
 # One test program; it runs through the Wine runner on the Windows presets.
+# With SERVER, the script starts its loopback servers and then runs
+# `tools/wine-run program` itself.
 function(lf_add_test name)
-  cmake_parse_arguments(T "WINDOWS_ONLY;HOST_ONLY" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "WINDOWS_ONLY;HOST_ONLY" "SERVER;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
   if((T_WINDOWS_ONLY AND NOT WIN32) OR (T_HOST_ONLY AND WIN32))
     return()
   endif()
@@ -17,8 +20,16 @@ function(lf_add_test name)
   target_link_libraries(${name} PRIVATE lf gtest_main ${T_LIBS})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   if(LF_CAN_RUN)
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+    if(T_SERVER)
+      add_test(NAME ${name} COMMAND python3 ${CMAKE_CURRENT_SOURCE_DIR}/${T_SERVER} ${CMAKE_SOURCE_DIR}/tools/wine-run
+                                    $<TARGET_FILE:${name}>)
+    else()
+      add_test(NAME ${name} COMMAND ${name})
+    endif()
+    if(NOT T_TIMEOUT)
+      set(T_TIMEOUT 600)
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
     if(T_LABELS)
       set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
     endif()

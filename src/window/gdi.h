@@ -8,34 +8,44 @@
 
 namespace lf {
 
-template <typename Handle>
-class GdiObject {
+// Owns one handle and frees it with Free.
+template <typename Handle, typename Free>
+class OwnedHandle {
  public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
+  OwnedHandle() = default;
+  explicit OwnedHandle(Handle handle) : handle_(handle) {}
+  OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  OwnedHandle& operator=(OwnedHandle&& other) noexcept {
     if (this != &other) {
       Reset();
       handle_ = std::exchange(other.handle_, nullptr);
     }
     return *this;
   }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  ~GdiObject() { Reset(); }
+  OwnedHandle(const OwnedHandle&) = delete;
+  OwnedHandle& operator=(const OwnedHandle&) = delete;
+  ~OwnedHandle() { Reset(); }
 
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
 
  private:
   void Reset() {
-    if (handle_) DeleteObject(handle_);
+    if (handle_) Free{}(handle_);
     handle_ = nullptr;
   }
   Handle handle_ = nullptr;
 };
 
+struct FreeGdiObject {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+struct FreeMemoryDc {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+
+template <typename Handle>
+using GdiObject = OwnedHandle<Handle, FreeGdiObject>;
 using OwnedBitmap = GdiObject<HBITMAP>;
 using OwnedBrush = GdiObject<HBRUSH>;
 using OwnedFont = GdiObject<HFONT>;
@@ -43,31 +53,10 @@ using OwnedPen = GdiObject<HPEN>;
 using OwnedRegion = GdiObject<HRGN>;
 
 // A device context from CreateCompatibleDC.
-class MemoryDc {
+class MemoryDc : public OwnedHandle<HDC, FreeMemoryDc> {
  public:
   MemoryDc() = default;
-  explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-  MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-  MemoryDc& operator=(MemoryDc&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      dc_ = std::exchange(other.dc_, nullptr);
-    }
-    return *this;
-  }
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
-  ~MemoryDc() { Reset(); }
-
-  HDC get() const { return dc_; }
-  explicit operator bool() const { return dc_ != nullptr; }
-
- private:
-  void Reset() {
-    if (dc_) DeleteDC(dc_);
-    dc_ = nullptr;
-  }
-  HDC dc_ = nullptr;
+  explicit MemoryDc(HDC compatibleWith) : OwnedHandle(CreateCompatibleDC(compatibleWith)) {}
 };
 
 // A device context from GetDC or GetWindowDC, released to its window.

@@ -176,7 +176,7 @@ std::int32_t ListInsertItem(LinkList& list, std::optional<std::int32_t> position
                             std::optional<std::int32_t> indent, std::optional<std::int32_t> data) {
   LVITEMA item{};
   item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_INDENT | LVIF_PARAM;
-  item.iItem = !position || *position < 0 ? static_cast<int>(CallList(list.hwnd(), LVM_GETITEMCOUNT, 0, 0)) : *position;
+  item.iItem = !position || *position < 0 ? ItemCount(list.hwnd()) : *position;
   item.pszText = const_cast<char*>(title != nullptr ? title : "");
   item.iImage = !image || *image < -1 ? -1 : *image;
   item.iIndent = !indent || *indent < 0 ? 0 : *indent;

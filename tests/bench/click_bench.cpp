@@ -74,20 +74,43 @@ void DeliverWaiting() {
 
 double Mb(SIZE_T bytes) { return bytes / 1048576.0; }
 
+struct Steps {
+  double download = 0, toText = 0, walk = 0, pageMb = 0, linkMb = 0;
+};
+
 // Download, text and walk as the search does them, the links collected as
-// it collects them; prints the peak memory growth.
+// it collects them, each step timed.
+Steps RunSteps(const std::string& url) {
+  Steps steps;
+  Clock::time_point step = Clock::now();
+  lf::ByteSet body = lf::DownloadPage(lf::Text::Copy(url));
+  steps.download = Since(step);
+  steps.pageMb = Mb(body.size());
+  step = Clock::now();
+  lf::Text page = lf::BytesToText(body);
+  body.Release();
+  steps.toText = Since(step);
+  step = Clock::now();
+  std::vector<std::string_view> links;
+  std::size_t bytes = 0;
+  lf::ForEachLink(page.view(), [&](std::string_view link) {
+    links.push_back(link);
+    bytes += link.size();
+  });
+  steps.walk = Since(step);
+  steps.linkMb = Mb(bytes);
+  return steps;
+}
+
+// The steps alone, without a window; prints their peak memory growth.
 int StepsOnly(const std::string& url) {
   lf::DownloadPage(lf::Text::Copy(url + "?warm"));
   const PROCESS_MEMORY_COUNTERS before = Memory();
-  lf::ByteSet body = lf::DownloadPage(lf::Text::Copy(url));
-  const double pageMb = Mb(body.size());
-  lf::Text page = lf::BytesToText(body);
-  body.Release();
-  std::vector<std::string_view> links;
-  lf::ForEachLink(page.view(), [&](std::string_view link) { links.push_back(link); });
+  const Steps steps = RunSteps(url);
   const PROCESS_MEMORY_COUNTERS after = Memory();
   // Wine's peak pagefile figure is the current one; the working set's peak is a real peak.
-  std::printf("page_mb=%.2f steps_peak_growth_mb=%.1f\n", pageMb, Mb(after.PeakWorkingSetSize - before.WorkingSetSize));
+  std::printf("page_mb=%.2f steps_peak_growth_mb=%.1f\n", steps.pageMb,
+              Mb(after.PeakWorkingSetSize - before.WorkingSetSize));
   return 0;
 }
 
@@ -133,29 +156,14 @@ int main(int argc, char** argv) {
   }
 
   // The steps without the list, to tell where the time goes.
-  Clock::time_point step = Clock::now();
-  lf::ByteSet body = lf::DownloadPage(lf::Text::Copy(url));
-  const double download = Since(step);
-  const double pageMb = Mb(body.size());
-  step = Clock::now();
-  lf::Text page = lf::BytesToText(body);
-  body.Release();
-  const double toText = Since(step);
-  step = Clock::now();
-  std::string entry;
-  std::size_t bytes = 0;
-  lf::ForEachLink(page.view(), [&](std::string_view link) {
-    entry.assign(link);
-    bytes += entry.size();
-  });
-  const double walk = Since(step);
+  const Steps steps = RunSteps(url);
 
   // Wine gives the current private memory as its peak too; the working
   // set's peak is a real one. What stays after the search is the list's.
   std::printf("click=%.4f painted=%.4f download=%.4f totext=%.4f walk=%.4f page_mb=%.2f ws_before_mb=%.1f peak_ws_mb=%.1f "
               "private_before_mb=%.1f private_after_mb=%.1f link_mb=%.2f\n",
-              click, painted, download, toText, walk, pageMb, Mb(before.WorkingSetSize), Mb(after.PeakWorkingSetSize),
-              Mb(before.PagefileUsage), Mb(after.PagefileUsage), Mb(bytes));
+              click, painted, steps.download, steps.toText, steps.walk, steps.pageMb, Mb(before.WorkingSetSize),
+              Mb(after.PeakWorkingSetSize), Mb(before.PagefileUsage), Mb(after.PagefileUsage), steps.linkMb);
   std::fflush(stdout);
   DestroyWindow(main);
   return 0;
