@@ -6,6 +6,14 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 target_compile_options(gtest PRIVATE -Wno-error)
 target_compile_options(gtest_main PRIVATE -Wno-error)
 
+# The layer a test program links unless it names others with LIBS: the whole
+# program on Windows, the core on the host.
+if(WIN32)
+  set(LF_TEST_LAYERS lf_app)
+else()
+  set(LF_TEST_LAYERS lf_core)
+endif()
+
 # lf_add_test(name SOURCES ... [LIBS ...] [WINDOWS_ONLY] [HOST_ONLY] [LABELS ...]
 #             [SERVER script.py] [TIMEOUT seconds])
 # One test program; it runs through the Wine runner on the Windows presets.
@@ -17,7 +25,7 @@ function(lf_add_test name)
     return()
   endif()
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE lf gtest_main ${T_LIBS})
+  target_link_libraries(${name} PRIVATE ${LF_TEST_LAYERS} gtest_main ${T_LIBS})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   if(LF_CAN_RUN)
     if(T_SERVER)

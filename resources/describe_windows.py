@@ -6,6 +6,9 @@ which the program carries as the resource WINDOWS and reads at start-up.
 
 Integers are 32-bit little-endian words; a counted run is a word count
 followed by that many bytes. Texts are GBK.
+
+The ids, kind codes and event numbers below have names in the program's
+src/core/designed.h; the host test designed_tests checks that both agree.
 """
 import argparse
 import struct

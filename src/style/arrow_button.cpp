@@ -4,9 +4,9 @@
 
 #include "style/colours.h"
 #include "style/draw_primitives.h"
-#include "window/gdi.h"
 #include "style/gradient.h"
 #include "style/styled_control.h"
+#include "win/gdi.h"
 
 namespace lf {
 namespace {

@@ -9,6 +9,12 @@ namespace lf {
 
 void DrawBoxCaption(HDC dc, const RECT& captionRect, const ControlLook& look);
 
+// Places a check box or radio square and gives its caption's rectangle, by
+// the button's styles: vertically by BS_TOP / BS_BOTTOM (centred on
+// `centredHeight` rows), on the right with BS_LEFTTEXT. `box` comes in at
+// its size and left-side place, top 0, and goes out placed.
+RECT PlaceBoxAndCaption(SIZE size, DWORD style, RECT& box, int centredHeight);
+
 // The background brush fill under the whole client area, when there is one.
 void FillBoxBackground(HDC dc, SIZE size, const ControlLook& look);
 

@@ -1,6 +1,6 @@
 #include "style/draw_primitives.h"
 
-#include "window/gdi.h"
+#include "win/gdi.h"
 
 namespace lf {
 

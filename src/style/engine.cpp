@@ -7,10 +7,11 @@
 #include <commctrl.h>
 
 #include "style/classify.h"
-#include "window/gdi.h"
 #include "style/message_plan.h"
 #include "style/painters.h"
 #include "style/visual_style.h"
+#include "win/controls.h"
+#include "win/gdi.h"
 
 namespace lf {
 namespace {
@@ -27,6 +28,7 @@ std::list<StyledControl>& Records() {
 
 constexpr UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ERASENOW;
 
+EnumWindowsProcedure OfferEach;
 BOOL CALLBACK OfferEach(HWND window, LPARAM on) {
   try {
     OfferWindowTree(window, on != 0);
@@ -47,7 +49,7 @@ void SetKindFlags(StyledControl& control) {
     case ControlKind::CheckBox:
     case ControlKind::RadioButton: {
       control.Set(flag::DefaultButton, ButtonType(control.window) == BS_DEFPUSHBUTTON);
-      const LRESULT check = SendMessageA(control.window, BM_GETCHECK, 0, 0);
+      const LRESULT check = ButtonCheckState(control.window);
       control.Set(flag::Checked, check == BST_CHECKED);
       control.Set(flag::Indeterminate, check == BST_INDETERMINATE);
       break;
@@ -57,7 +59,7 @@ void SetKindFlags(StyledControl& control) {
       break;
     case ControlKind::UpDown: {
       control.Set(flag::Horizontal, (style & UDS_HORZ) != 0);
-      const auto buddy = reinterpret_cast<HWND>(SendMessageA(control.window, UDM_GETBUDDY, 0, 0));
+      const HWND buddy = UpDownBuddy(control.window);
       if (!buddy || ClassifyControl(buddy) != ControlKind::EditFrame) break;
       StyledControl* edit = FindStyledControl(buddy);
       if (!edit) break;
@@ -81,10 +83,9 @@ void SetKindFlags(StyledControl& control) {
 void RefreshColours(StyledControl& control) {
   const HWND parent = GetParent(control.window);
   if (!parent) return;
-  const WindowDc dc = WindowDc::Client(control.window);
+  const WindowDc dc = ClientDc(control.window);
   if (!dc) return;
-  const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc.get()),
-                                                           reinterpret_cast<LPARAM>(control.window)));
+  const HBRUSH brush = AskButtonColours(parent, dc.get(), control.window);
   // The parent may have destroyed the control while answering.
   StyledControl* still = FindStyledControl(control.window);
   if (still != &control) return;
@@ -217,8 +218,7 @@ void AttachStyle(HWND window) {
   control.Set(flag::Disabled, (style & WS_DISABLED) != 0);
   control.Set(flag::Focused, GetFocus() == window);
   SetLastError(0);
-  control.previousProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StyledControlProc)));
+  control.previousProc = ReplaceProcedureA(window, StyledControlProc);
   if (!control.previousProc && GetLastError() != 0) {
     records.pop_front();  // not subclassed: no record may claim it
     return;
@@ -234,7 +234,7 @@ void DetachStyle(HWND window) {
   if (found == records.end()) return;
   const WNDPROC own = found->previousProc;
   records.erase(found);
-  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+  ReplaceProcedureA(window, own);
   RedrawWindow(window, nullptr, nullptr, kRedrawAll);
 }
 

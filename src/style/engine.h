@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "style/styled_control.h"
+#include "win/window_procedure.h"
 
 namespace lf {
 
@@ -22,7 +23,7 @@ std::int32_t EnableStyling(bool on);
 // Attaches (or detaches) `window` and every window below it.
 void OfferWindowTree(HWND window, bool on);
 
-LRESULT CALLBACK StyleCreationHook(int code, WPARAM wParam, LPARAM lParam);
+HookProcedure StyleCreationHook;
 
 void AttachStyle(HWND window);
 void DetachStyle(HWND window);
@@ -34,7 +35,7 @@ StyledControl* FindStyledControl(HWND window);
 // How many records the style holds, one per attached window.
 std::size_t StyledControlCount();
 
-LRESULT CALLBACK StyledControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+WindowProcedure StyledControlProc;
 
 // Called before each painter runs, inside its failure guard; for tests.
 using PaintObserver = void (*)(const StyledControl& control);

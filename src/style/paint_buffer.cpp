@@ -9,9 +9,9 @@ PaintBuffer OpenPaintBuffer(HWND window, bool copyIn) {
   RECT bounds{};
   if (!GetWindowRect(window, &bounds)) return buffer;
   buffer.size_ = {bounds.right - bounds.left, bounds.bottom - bounds.top};
-  buffer.screen_ = WindowDc::Whole(window);
+  buffer.screen_ = WholeWindowDc(window);
   if (!buffer.screen_ || buffer.size_.cx <= 0 || buffer.size_.cy <= 0) return buffer;
-  buffer.memory_ = MemoryDc(buffer.screen_.get());
+  buffer.memory_ = MemoryDc(CreateCompatibleDC(buffer.screen_.get()));
   buffer.bitmap_ = OwnedBitmap(CreateCompatibleBitmap(buffer.screen_.get(), buffer.size_.cx, buffer.size_.cy));
   if (!buffer.memory_ || !buffer.bitmap_) return buffer;
   buffer.previousBitmap_ = SelectObject(buffer.memory_.get(), buffer.bitmap_.get());
@@ -26,9 +26,9 @@ void ClosePaintBuffer(PaintBuffer& buffer) {
   }
   if (buffer.previousBitmap_) SelectObject(buffer.memory_.get(), buffer.previousBitmap_);
   buffer.previousBitmap_ = nullptr;
-  buffer.bitmap_ = OwnedBitmap();
-  buffer.memory_ = MemoryDc();
-  buffer.screen_ = WindowDc();
+  buffer.bitmap_.reset();
+  buffer.memory_.reset();
+  buffer.screen_.reset();
 }
 
 }  // namespace lf

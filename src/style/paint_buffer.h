@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "window/gdi.h"
+#include "win/gdi.h"
 
 namespace lf {
 

@@ -24,30 +24,10 @@ COLORREF IndeterminateFill(std::uint32_t flags) {
 void DrawCheckBox(HDC dc, SIZE size, const ControlLook& look) {
   const std::uint32_t flags = look.flags;
   const bool disabled = (flags & flag::Disabled) != 0;
-  const int w = size.cx;
-  const int h = size.cy;
   FillBoxBackground(dc, size, look);
 
   RECT box{0, 0, kBox, kBox};
-  RECT caption{0, 0, w, h};
-  const DWORD vertical = look.style & (BS_TOP | BS_BOTTOM);
-  if (vertical == BS_VCENTER) {
-    box.top = (h - kBox) / 2;
-  } else if (vertical == BS_BOTTOM) {
-    box.top = h - kBox;
-    caption.top = h - 18;
-  } else {
-    box.top = 0;
-    caption.top += 1;
-  }
-  box.bottom = box.top + kBox;
-  if (look.style & BS_LEFTTEXT) {
-    box.left = w - kBox;
-    box.right = w;
-    caption.right = w - 18;
-  } else {
-    caption.left = 18;
-  }
+  const RECT caption = PlaceBoxAndCaption(size, look.style, box, kBox);
 
   FrameSolid(dc, box, disabled ? Darker(FaceColour(), 0x202020) : RGB(24, 81, 132));
   if (disabled) {

@@ -8,6 +8,7 @@
 #include "style/flat_frame.h"
 #include "style/paint_buffer.h"
 #include "style/painters.h"
+#include "win/controls.h"
 
 namespace lf {
 namespace {
@@ -21,7 +22,7 @@ ControlLook ReadLook(const StyledControl& control) {
   std::array<char, 256> text{};
   const int length = GetWindowTextA(control.window, text.data(), static_cast<int>(text.size()));
   look.text.assign(text.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
-  look.font = reinterpret_cast<HFONT>(SendMessageA(control.window, WM_GETFONT, 0, 0));
+  look.font = FontOf(control.window);
   look.textColour = control.textColour;
   look.backgroundBrush = control.backgroundBrush;
   return look;
@@ -48,7 +49,7 @@ bool CopiesIn(ControlKind kind) {
 // up-down shows the buddy's enabled state.
 bool JoinUpDown(StyledControl& control) {
   if (!control.Has(flag::JoinedOnLeft | flag::JoinedOnRight)) return false;
-  const auto buddy = reinterpret_cast<HWND>(SendMessageA(control.window, UDM_GETBUDDY, 0, 0));
+  const HWND buddy = UpDownBuddy(control.window);
   const StyledControl* edit = buddy ? FindStyledControl(buddy) : nullptr;
   if (!edit) return false;
   control.Set(flag::Disabled, edit->Has(flag::Disabled));
@@ -72,7 +73,7 @@ void PaintStyledControl(StyledControl& control) {
       if (!HasFrameBorder(look.style, look.exStyle)) return;
       break;
     case ControlKind::DropList:
-      if (!HasFrameBorder(look.style, look.exStyle) || SendMessageA(window, LB_GETCOUNT, 0, 0) <= 0) return;
+      if (!HasFrameBorder(look.style, look.exStyle) || ListBoxCount(window) <= 0) return;
       break;
     default:
       break;

@@ -1,7 +1,7 @@
 #include "style/colours.h"
 #include "style/draw_primitives.h"
-#include "window/gdi.h"
 #include "style/painters.h"
+#include "win/gdi.h"
 
 namespace lf {
 namespace {

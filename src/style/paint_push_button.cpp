@@ -1,9 +1,9 @@
 #include "style/caption.h"
 #include "style/colours.h"
 #include "style/draw_primitives.h"
-#include "window/gdi.h"
 #include "style/gradient.h"
 #include "style/painters.h"
+#include "win/gdi.h"
 
 namespace lf {
 namespace {

@@ -1,9 +1,9 @@
 #include "style/box_caption.h"
 #include "style/colours.h"
 #include "style/draw_primitives.h"
-#include "window/gdi.h"
 #include "style/gradient.h"
 #include "style/painters.h"
+#include "win/gdi.h"
 
 namespace lf {
 namespace {
@@ -37,30 +37,11 @@ void DrawRadioButton(HDC dc, SIZE size, const ControlLook& look) {
   const std::uint32_t flags = look.flags;
   const bool disabled = (flags & flag::Disabled) != 0;
   const COLORREF face = FaceColour();
-  const int w = size.cx;
-  const int h = size.cy;
   FillBoxBackground(dc, size, look);
 
+  // The disc is centred on 15 rows of its 16.
   RECT square{-1, 0, kSquare - 1, kSquare};
-  RECT caption{0, 0, w, h};
-  const DWORD vertical = look.style & (BS_TOP | BS_BOTTOM);
-  if (vertical == BS_VCENTER) {
-    square.top = (h - 15) / 2;
-  } else if (vertical == BS_BOTTOM) {
-    square.top = h - kSquare;
-    caption.top = square.top - 5;
-  } else {
-    square.top = 0;
-    caption.top += 1;
-  }
-  square.bottom = square.top + kSquare;
-  if (look.style & BS_LEFTTEXT) {
-    square.left = w - kSquare;
-    square.right = w;
-    caption.right = w - 18;
-  } else {
-    caption.left = 18;
-  }
+  const RECT caption = PlaceBoxAndCaption(size, look.style, square, kSquare - 1);
 
   {
     const OwnedPen pen(CreatePen(PS_SOLID, 1, face));

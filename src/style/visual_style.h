@@ -10,8 +10,4 @@ namespace lf {
 // it off and gives the result of removing the hook, or 0 when it was off.
 std::int32_t SetVisualStyle(std::int32_t style);
 
-struct EventRecord;
-// The created event of the main window: the flat style, colour scheme 1.
-void OnMainWindowCreated(EventRecord& event);
-
 }  // namespace lf

@@ -2,6 +2,9 @@
 
 #include <unordered_map>
 
+#include "core/designed.h"
+#include "window/event_sink.h"
+
 namespace lf {
 
 namespace {
@@ -21,8 +24,8 @@ std::unordered_map<HWND, Adoption>& Adopted() {
 
 // Takes the focus watch out while it is the outermost procedure; true then.
 bool Unwatch(HWND window, WNDPROC watched) {
-  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) != Control::FocusWatch) return false;
-  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(watched));
+  if (ProcedureOfW(window) != Control::FocusWatch) return false;
+  ReplaceProcedureW(window, watched);
   return true;
 }
 
@@ -45,9 +48,7 @@ void Control::Adopt(HWND window, bool watchFocus) {
   hwnd_ = window;
   // A subclass of our own rather than the common controls' one: theirs reads
   // a window property twice per message.
-  WNDPROC watched = watchFocus ? reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-                                     window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FocusWatch)))
-                               : nullptr;
+  WNDPROC watched = watchFocus ? ReplaceProcedureW(window, FocusWatch) : nullptr;
   Adopted()[window] = Adoption{this, watched};
 }
 
@@ -73,7 +74,7 @@ bool Control::Fire(std::int32_t number, std::vector<std::int32_t> arguments) {
   event.sourceId = entry_.id;
   event.number = number;
   event.arguments = std::move(arguments);
-  return FireEvent(event);
+  return RaiseEvent(event);
 }
 
 bool Control::Ask(std::int32_t number) {
@@ -81,7 +82,7 @@ bool Control::Ask(std::int32_t number) {
   event.windowId = windowId_;
   event.sourceId = entry_.id;
   event.number = number;
-  bool ran = FireEvent(event);
+  bool ran = RaiseEvent(event);
   return !(ran && event.hasAnswer && event.answer == 0);
 }
 
@@ -92,8 +93,8 @@ LRESULT CALLBACK Control::FocusWatch(HWND window, UINT message, WPARAM wParam, L
   const Adoption adoption = found->second;
   LRESULT result = CallWindowProcW(adoption.watched, window, message, wParam, lParam);
   if (adoption.control != nullptr) {
-    if (message == WM_SETFOCUS) adoption.control->Fire(kEventGotFocus);
-    if (message == WM_KILLFOCUS) adoption.control->Fire(kEventLostFocus);
+    if (message == WM_SETFOCUS) adoption.control->Fire(event::kGotFocus);
+    if (message == WM_KILLFOCUS) adoption.control->Fire(event::kLostFocus);
   }
   if (message == WM_NCDESTROY) {
     Unwatch(window, adoption.watched);

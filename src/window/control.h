@@ -7,15 +7,18 @@
 #include <cstdint>
 #include <vector>
 
-#include "shell/registry.h"
-#include "shell/values.h"
+#include "core/description.h"
+#include "core/values.h"
+#include "win/window_procedure.h"
 
 namespace lf {
 
-class Control : public LiveObject {
+class Control {
  public:
   Control(std::uint32_t windowId, const ControlEntry& entry) : windowId_(windowId), entry_(entry) {}
-  ~Control() override;
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
 
   HWND hwnd() const { return hwnd_; }
   const ControlEntry& entry() const { return entry_; }
@@ -35,14 +38,15 @@ class Control : public LiveObject {
   // Whether the control wants a key (Tab, Enter, Esc) for itself.
   virtual bool ClaimsKey(UINT /*virtualKey*/) const { return false; }
 
-  // Own properties (number minus 8); false when the kind has no such one.
-  virtual bool ReadOwnProperty(std::int32_t /*number*/, Text& /*value*/) { return false; }
-  virtual bool WriteOwnProperty(std::int32_t /*number*/, const Text& /*value*/) { return false; }
+  // The kind's own properties (numbers from property::kFirstOwn); false
+  // when the kind has no such one.
+  virtual bool ReadProperty(std::int32_t /*number*/, Text& /*value*/) { return false; }
+  virtual bool WriteProperty(std::int32_t /*number*/, const Text& /*value*/) { return false; }
 
   // The control of a window handle, or nullptr.
   static Control* FromHandle(HWND window);
   // The subclass procedure of every child: raises -7 and -8.
-  static LRESULT CALLBACK FocusWatch(HWND, UINT, WPARAM, LPARAM);
+  static WindowProcedure FocusWatch;
 
  protected:
   // Takes the created platform window: links it to this object and, for a
@@ -53,14 +57,9 @@ class Control : public LiveObject {
   bool CreateChild(const char* windowClass, const char* text, DWORD style, HWND parent, int childId);
 
  private:
-
   std::uint32_t windowId_;
   const ControlEntry& entry_;
   HWND hwnd_ = nullptr;
 };
-
-// Events common to every kind.
-constexpr std::int32_t kEventGotFocus = -7;
-constexpr std::int32_t kEventLostFocus = -8;
 
 }  // namespace lf

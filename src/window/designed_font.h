@@ -8,7 +8,7 @@
 #include <cstring>
 #include <span>
 
-#include "window/gdi.h"
+#include "win/gdi.h"
 
 namespace lf {
 
@@ -18,7 +18,7 @@ inline HFONT DesignedFont(std::span<const std::uint8_t> logFont, OwnedFont& owne
   if (logFont.size() == sizeof(LOGFONTA)) {
     LOGFONTA font;
     std::memcpy(&font, logFont.data(), sizeof font);
-    owner = OwnedFont(CreateFontIndirectA(&font));
+    owner.reset(CreateFontIndirectA(&font));
     if (owner) return owner.get();
   }
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

@@ -1,6 +1,8 @@
 #include "window/edit_field.h"
 
-#include "shell/description.h"
+#include "core/description.h"
+#include "core/designed.h"
+#include "win/controls.h"
 #include "window/designed_font.h"
 
 namespace lf {
@@ -8,8 +10,6 @@ namespace lf {
 namespace {
 
 constexpr std::uint32_t kKnownVersion = 2;
-constexpr std::int32_t kEventChanged = 0;
-constexpr std::int32_t kPropertyContent = 0;  // own property 0, number 8
 
 // The border settings: extended style, and whether WS_BORDER stays.
 struct Border {
@@ -87,7 +87,7 @@ bool EditField::Create(HWND parent, int childId, DWORD style) {
   HFONT useFont = DesignedFont(font, font_);
   if (!multiLine_) {
     // A single-line field is at least one line of its font high.
-    WindowDc dc = WindowDc::Client(field);
+    WindowDc dc = ClientDc(field);
     SelectScope select(dc.get(), useFont);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc.get(), &metrics);
@@ -95,11 +95,11 @@ bool EditField::Create(HWND parent, int childId, DWORD style) {
     if (entry().height < needed)
       SetWindowPos(field, nullptr, 0, 0, entry().width, needed, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  SendMessageA(field, WM_SETFONT, reinterpret_cast<WPARAM>(useFont), TRUE);
-  if (inputMode == 2) SendMessageA(field, EM_SETPASSWORDCHAR, passwordChar, 0);
-  SendMessageA(field, EM_LIMITTEXT, maxLength, 0);
-  SendMessageA(field, EM_SETSEL, selStart, selStart + selLength);
-  SendMessageA(field, EM_SCROLLCARET, 0, 0);
+  SetFont(field, useFont);
+  if (inputMode == 2) EditSetPasswordChar(field, passwordChar);
+  EditLimitText(field, maxLength);
+  EditSetSelection(field, selStart, selStart + selLength);
+  EditScrollCaret(field);
 
   Border b = BorderOf(border);
   LONG_PTR plain = GetWindowLongPtrA(field, GWL_STYLE);
@@ -111,7 +111,7 @@ bool EditField::Create(HWND parent, int childId, DWORD style) {
 }
 
 void EditField::OnCommand(WORD code) {
-  if (code == EN_CHANGE) Fire(kEventChanged);
+  if (code == EN_CHANGE) Fire(event::edit::kChanged);
 }
 
 HBRUSH EditField::OnColour(HDC dc) {
@@ -125,8 +125,8 @@ bool EditField::ClaimsKey(UINT virtualKey) const {
   return virtualKey == VK_RETURN && multiLine_ && !readOnly_;
 }
 
-bool EditField::ReadOwnProperty(std::int32_t number, Text& value) {
-  if (number != kPropertyContent) return false;
+bool EditField::ReadProperty(std::int32_t number, Text& value) {
+  if (number != property::kEditContent) return false;
   int length = GetWindowTextLengthA(hwnd());
   if (length <= 0) {
     value = Text();  // an empty field reads as the absent text

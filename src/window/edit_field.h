@@ -1,8 +1,8 @@
 #pragma once
 // The kind 编辑框: an edit field with its designed colours, font and border.
 
+#include "win/gdi.h"
 #include "window/control.h"
-#include "window/gdi.h"
 
 namespace lf {
 
@@ -17,7 +17,7 @@ class EditField : public Control {
   void OnCommand(WORD code) override;
   HBRUSH OnColour(HDC dc) override;
   bool ClaimsKey(UINT virtualKey) const override;
-  bool ReadOwnProperty(std::int32_t number, Text& value) override;
+  bool ReadProperty(std::int32_t number, Text& value) override;
 
  private:
   COLORREF textColour_ = 0;

@@ -2,24 +2,15 @@
 
 #include <algorithm>
 
-#include "shell/shell.h"
+#include "core/designed.h"
+#include "win/controls.h"
+#include "window/event_sink.h"
 
 namespace lf {
 
 namespace {
 
 const char kWindowClass[] = "LinkFinderWindow";
-
-constexpr std::int32_t kEventMayEnd = 1;  // the second close question
-constexpr std::int32_t kEventDestroyed = 2;
-constexpr std::int32_t kEventMoved = 3;
-constexpr std::int32_t kEventResized = 4;
-constexpr std::int32_t kEventActivated = 5;
-constexpr std::int32_t kEventDeactivated = 6;
-constexpr std::int32_t kEventFirstActivation = 8;
-constexpr std::int32_t kEventMayClose = 12;  // the first close question
-
-constexpr std::int32_t kPropertyTitle = 0;  // own property 0, number 8
 
 bool RegisterWindowClass(HINSTANCE instance) {
   WNDCLASSEXA existing{};
@@ -66,15 +57,15 @@ bool FormWindow::Create(DWORD style) {
       CreateWindowExA(0, kWindowClass, "", style, left, top, e.width, e.height, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return false;
   Adopt(window, false);
-  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
+  ReplaceProcedureA(window, WindowProc);
   ApplyFrameStyle();
   RECT r;
   GetWindowRect(window, &r);
   if (r.right - r.left != e.width || r.bottom - r.top != e.height)
     MoveWindow(window, left, top, e.width, e.height, TRUE);
-  SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(32)));
-  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+  SetIcon(window, ICON_BIG, ProgramIcon(32));
+  SetIcon(window, ICON_SMALL, ProgramIcon(16));
+  SetFont(window, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
   return true;
 }
 
@@ -87,14 +78,14 @@ void FormWindow::ApplyFrameStyle() {
   SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool FormWindow::ReadOwnProperty(std::int32_t number, Text& value) {
-  if (number != kPropertyTitle) return false;
+bool FormWindow::ReadProperty(std::int32_t number, Text& value) {
+  if (number != property::kWindowTitle) return false;
   value = title_.empty() ? Text() : Text::Copy(title_);
   return true;
 }
 
-bool FormWindow::WriteOwnProperty(std::int32_t number, const Text& value) {
-  if (number != kPropertyTitle) return false;
+bool FormWindow::WriteProperty(std::int32_t number, const Text& value) {
+  if (number != property::kWindowTitle) return false;
   title_ = value.view();
   SetWindowTextA(hwnd(), title_.c_str());
   ApplyFrameStyle();
@@ -103,11 +94,9 @@ bool FormWindow::WriteOwnProperty(std::int32_t number, const Text& value) {
 
 std::vector<Control*> FormWindow::TabOrder() const {
   std::vector<Control*> order;
-  LoadedWindow* window = FindLoadedWindow(windowId());
-  if (window == nullptr) return order;
   // Later entries come first among equal ranks.
-  for (std::size_t i = window->live.size(); i-- > 1;) {
-    auto* control = static_cast<Control*>(window->live[i].get());
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    Control* control = *it;
     if (control == nullptr || control->hwnd() == nullptr || !control->entry().tabStop) continue;
     if (!IsWindowVisible(control->hwnd()) || !IsWindowEnabled(control->hwnd())) continue;
     order.push_back(control);
@@ -158,8 +147,8 @@ bool FormWindow::OfferMessage(const MSG& message) {
       HWND w = control->hwnd();
       char cls[16];
       if (GetClassNameA(w, cls, sizeof cls) && lstrcmpiA(cls, "Button") == 0 &&
-          (GetWindowLongPtrA(w, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON && IsWindowEnabled(w)) {
-        control->Fire(0);
+          (GetWindowLongPtrA(w, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON && IsWindowEnabled(w)) {
+        control->Fire(event::button::kClicked);
         return true;
       }
     }
@@ -167,9 +156,16 @@ bool FormWindow::OfferMessage(const MSG& message) {
   }
   if (key == VK_ESCAPE) {
     if (claimedByFocus()) return false;
-    SendMessageA(hwnd(), WM_CLOSE, 0, 0);
+    RequestClose(hwnd());
     return true;
   }
+  return false;
+}
+
+bool OfferToWindows(const MSG& message) {
+  for (HWND w = message.hwnd; w != nullptr; w = GetParent(w))
+    if (auto* form = dynamic_cast<FormWindow*>(Control::FromHandle(w)); form != nullptr && form->OfferMessage(message))
+      return true;
   return false;
 }
 
@@ -215,43 +211,43 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case WM_CLOSE:
-      if (Ask(kEventMayClose) && Ask(kEventMayEnd)) DestroyWindow(window);
+      if (Ask(event::window::kMayClose) && Ask(event::window::kMayEnd)) DestroyWindow(window);
       return 0;
     case WM_QUERYENDSESSION:
-      return Ask(kEventMayEnd) ? TRUE : FALSE;
+      return Ask(event::window::kMayEnd) ? TRUE : FALSE;
     case WM_DESTROY:
-      Fire(kEventDestroyed);
+      Fire(event::window::kDestroyed);
       break;
     case WM_MOVE:
-      Fire(kEventMoved);
+      Fire(event::window::kMoved);
       break;
     case WM_SIZE:
-      Fire(kEventResized);
+      Fire(event::window::kResized);
       break;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) {
         if (!activatedOnce_) {
           activatedOnce_ = true;
-          Fire(kEventFirstActivation);
+          Fire(event::window::kFirstActivation);
         }
-        Fire(kEventActivated);
+        Fire(event::window::kActivated);
       } else {
         HWND focus = GetFocus();
         if (focus != nullptr && IsChild(window, focus)) focusBeforeDeactivation_ = focus;
-        Fire(kEventDeactivated);
+        Fire(event::window::kDeactivated);
       }
       // The focus is passed on in WM_SETFOCUS, not by the default handling.
       return 0;
     case WM_SETFOCUS:
-      Fire(kEventGotFocus);
+      Fire(event::kGotFocus);
       PassFocusOn();
       return 0;
     case WM_KILLFOCUS:
-      Fire(kEventLostFocus);
+      Fire(event::kLostFocus);
       return 0;
     case WM_NCDESTROY: {
       LRESULT result = DefWindowProcA(window, message, wParam, lParam);
-      ForgetLiveObjects(windowId());  // deletes this object
+      ReportWindowEnded(windowId());  // deletes this object
       return result;
     }
     default:

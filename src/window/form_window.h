@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "window/control.h"
@@ -20,26 +21,34 @@ class FormWindow : public Control {
   // bits of LoadWindow); false when that fails.
   bool Create(DWORD style);
 
+  // The window's controls, in the order of its description.
+  void SetControls(std::vector<Control*> controls) { controls_ = std::move(controls); }
+
   // The keyboard handling; true when it claims the message.
   bool OfferMessage(const MSG& message);
 
   // The controls that Tab reaches, in order.
   std::vector<Control*> TabOrder() const;
 
-  bool ReadOwnProperty(std::int32_t number, Text& value) override;
-  bool WriteOwnProperty(std::int32_t number, const Text& value) override;
+  bool ReadProperty(std::int32_t number, Text& value) override;
+  bool WriteProperty(std::int32_t number, const Text& value) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  static WindowProcedure WindowProc;
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   DWORD FrameStyle() const;
   void ApplyFrameStyle();
   void MoveFocus(bool forward);
   void PassFocusOn();
 
+  std::vector<Control*> controls_;
   std::string title_;
   bool activatedOnce_ = false;
   HWND focusBeforeDeactivation_ = nullptr;
 };
+
+// Offers a message to the window kinds from the window it is addressed to up
+// through its parents; true when one claims it.
+bool OfferToWindows(const MSG& message);
 
 }  // namespace lf

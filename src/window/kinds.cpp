@@ -1,13 +1,13 @@
 #include "window/kinds.h"
 
+#include "core/designed.h"
 #include "window/edit_field.h"
-#include "window/form_window.h"
 #include "window/link_list.h"
 #include "window/push_button.h"
 
 namespace lf {
 
-std::unique_ptr<Control> CreateWindowOfEntry(std::uint32_t windowId, const ControlEntry& entry, DWORD style) {
+std::unique_ptr<FormWindow> CreateWindowOfEntry(std::uint32_t windowId, const ControlEntry& entry, DWORD style) {
   if (entry.kind != kKindWindow) return nullptr;
   auto window = std::make_unique<FormWindow>(windowId, entry);
   if (!window->Create(style)) return nullptr;

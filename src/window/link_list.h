@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "win/gdi.h"
 #include "window/control.h"
-#include "window/gdi.h"
 
 namespace lf {
 
@@ -21,14 +21,16 @@ class LinkList : public Control {
   OwnedFont font_;
 };
 
-// The optional arguments are left out with std::nullopt.
+// The optional arguments are left out with std::nullopt. A position that is
+// left out or negative means after the last column or entry.
 void ListDeleteColumn(LinkList& list, std::int32_t column);
+// Width 50 unless given (a negative one is 0); alignment 1 centre, 2 right,
+// else left; an image below 0 is none.
 std::int32_t ListInsertColumn(LinkList& list, std::optional<std::int32_t> position = {}, const Text* title = nullptr,
                               std::optional<std::int32_t> width = {}, std::optional<std::int32_t> alignment = {},
-                              std::optional<std::int32_t> image = {}, std::optional<bool> imageOnRight = {});
-std::int32_t ListInsertItem(LinkList& list, std::optional<std::int32_t> position = {}, const char* title = nullptr,
-                            std::optional<std::int32_t> image = {}, std::optional<std::int32_t> checkState = {},
-                            std::optional<std::int32_t> indent = {}, std::optional<std::int32_t> data = {});
+                              std::optional<std::int32_t> image = {});
+// An entry with no image, indent 0, data 0, neither selected nor focused.
+std::int32_t ListInsertItem(LinkList& list, std::optional<std::int32_t> position = {}, const char* title = nullptr);
 IndexArray ListGetSelected(LinkList& list);
 Text ListGetItemText(LinkList& list, std::int32_t entry, std::optional<std::int32_t> column = {});
 

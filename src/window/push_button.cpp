@@ -2,14 +2,15 @@
 
 #include <string>
 
-#include "shell/description.h"
+#include "core/description.h"
+#include "core/designed.h"
+#include "win/controls.h"
 #include "window/designed_font.h"
 
 namespace lf {
 
 namespace {
 constexpr std::uint32_t kKnownVersion = 1;
-constexpr std::int32_t kEventClicked = 0;
 const char kDefaultCaption[] = "按钮";
 }  // namespace
 
@@ -19,8 +20,7 @@ bool PushButton::Create(HWND parent, int childId, DWORD style) {
   std::span<const std::uint8_t> font;
   if (!entry().settings.empty()) {
     SettingsReader r(entry().settings);
-    std::uint32_t version = r.Word();
-    if (r.failed() || version > kKnownVersion) return false;
+    if (!r.KnownVersion(kKnownVersion)) return false;
     type = r.Word();
     horizontal = r.Word();
     vertical = r.Word();
@@ -35,14 +35,12 @@ bool PushButton::Create(HWND parent, int childId, DWORD style) {
   style |= vertical == 0 ? BS_TOP : vertical == 2 ? BS_BOTTOM : BS_VCENTER;
 
   if (!CreateChild("BUTTON", caption.c_str(), style, parent, childId)) return false;
-  HWND button = hwnd();
-  HFONT useFont = DesignedFont(font, font_);
-  SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(useFont), TRUE);
+  SetFont(hwnd(), DesignedFont(font, font_));
   return true;
 }
 
 void PushButton::OnCommand(WORD code) {
-  if (code == BN_CLICKED) Fire(kEventClicked);
+  if (code == BN_CLICKED) Fire(event::button::kClicked);
 }
 
 }  // namespace lf

@@ -1,8 +1,8 @@
 #pragma once
 // The kind 按钮: a push button with a caption; its click is event 0.
 
+#include "win/gdi.h"
 #include "window/control.h"
-#include "window/gdi.h"
 
 namespace lf {
 

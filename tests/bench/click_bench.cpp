@@ -16,14 +16,14 @@
 #include <string_view>
 #include <vector>
 
-#include "search/download.h"
-#include "search/extract.h"
-#include "search/text_ops.h"
-#include "shell/shell.h"
+#include "app/program.h"
+#include "app/registry.h"
+#include "core/designed.h"
+#include "core/extract.h"
+#include "core/text_ops.h"
+#include "net/download.h"
 #include "style/visual_style.h"
 #include "support/ui.h"
-#include "window/ids.h"
-#include "window/kinds.h"
 
 namespace {
 
@@ -160,10 +160,11 @@ int main(int argc, char** argv) {
 
   // Wine gives the current private memory as its peak too; the working
   // set's peak is a real one. What stays after the search is the list's.
-  std::printf("click=%.4f painted=%.4f download=%.4f totext=%.4f walk=%.4f page_mb=%.2f ws_before_mb=%.1f peak_ws_mb=%.1f "
-              "private_before_mb=%.1f private_after_mb=%.1f link_mb=%.2f\n",
-              click, painted, steps.download, steps.toText, steps.walk, steps.pageMb, Mb(before.WorkingSetSize),
-              Mb(after.PeakWorkingSetSize), Mb(before.PagefileUsage), Mb(after.PagefileUsage), steps.linkMb);
+  std::printf(
+      "click=%.4f painted=%.4f download=%.4f totext=%.4f walk=%.4f page_mb=%.2f ws_before_mb=%.1f peak_ws_mb=%.1f "
+      "private_before_mb=%.1f private_after_mb=%.1f link_mb=%.2f\n",
+      click, painted, steps.download, steps.toText, steps.walk, steps.pageMb, Mb(before.WorkingSetSize),
+      Mb(after.PeakWorkingSetSize), Mb(before.PagefileUsage), Mb(after.PagefileUsage), steps.linkMb);
   std::fflush(stdout);
   DestroyWindow(main);
   return 0;

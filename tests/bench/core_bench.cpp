@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "search/extract.h"
+#include "core/extract.h"
 
 namespace {
 

@@ -16,11 +16,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/shell.h"
+#include "app/program.h"
+#include "app/registry.h"
+#include "core/designed.h"
 #include "style/visual_style.h"
 #include "support/ui.h"
-#include "window/ids.h"
-#include "window/kinds.h"
 #include "window/link_list.h"
 
 namespace {
@@ -38,7 +38,9 @@ double PrivateMb() {
 
 std::string Entry(int i) { return "http://example.com/some/path/page" + std::to_string(i) + ".html"; }
 
-LRESULT CALLBACK PassOn(int code, WPARAM wParam, LPARAM lParam) { return CallNextHookEx(nullptr, code, wParam, lParam); }
+LRESULT CALLBACK PassOn(int code, WPARAM wParam, LPARAM lParam) {
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 double InsertIntoBareList(int n, bool append) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};

@@ -17,7 +17,7 @@ using test::TestParent;
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-WNDPROC ProcOf(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)); }
+WNDPROC ProcOf(HWND window) { return ProcedureOfA(window); }
 
 class StyleEngine : public ::testing::Test {
  protected:
@@ -268,8 +268,7 @@ LRESULT CALLBACK DestroyOnPress(HWND window, UINT message, WPARAM wParam, LPARAM
 TEST_F(StyleEngine, AControlDestroyedByItsOwnProcedureIsNotPaintedAfterwards) {
   TestParent parent;
   const HWND button = parent.Add("Button", "OK", kChild | BS_PUSHBUTTON, 10, 10, 80, 26);
-  g_buttonProc =
-      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DestroyOnPress)));
+  g_buttonProc = ReplaceProcedureA(button, DestroyOnPress);
   ASSERT_EQ(SetVisualStyle(1), 1);
   PaintCounter paints;
   SendMessageA(button, BM_SETSTATE, TRUE, 0);  // planned: own procedure, then paint

@@ -91,9 +91,7 @@ HWND TestParent::Add(const char* className, const char* text, DWORD style, int x
 }
 
 MessageCounter::MessageCounter(HWND window)
-    : window_(window),
-      original_(reinterpret_cast<WNDPROC>(
-          SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageCounter::Proc)))) {
+    : window_(window), original_(ReplaceProcedureA(window, MessageCounter::Proc)) {
   Counters()[window] = this;
 }
 

@@ -2,11 +2,10 @@
 
 #include <commctrl.h>
 
-#include "shell/registry.h"
-#include "shell/shell.h"
+#include "app/program.h"
+#include "app/registry.h"
+#include "core/designed.h"
 #include "support/ui.h"
-#include "window/ids.h"
-#include "window/kinds.h"
 
 namespace lf::test {
 

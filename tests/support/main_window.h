@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/events.h"
+#include "core/events.h"
 #include "window/link_list.h"
 
 namespace lf::test {

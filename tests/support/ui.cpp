@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "shell/shell.h"
+#include "app/program.h"
 
 namespace lf::test {
 

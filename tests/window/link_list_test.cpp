@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "app/registry.h"
+#include "core/designed.h"
 #include "support/main_window.h"
 #include "support/ui.h"
-#include "window/ids.h"
-#include "window/kinds.h"
 #include "window/link_list.h"
 
 namespace lf::test {

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
-#include "shell/shell.h"
+#include "app/program.h"
+#include "app/properties.h"
+#include "core/designed.h"
 #include "support/main_window.h"
 #include "support/ui.h"
-#include "window/ids.h"
-#include "window/properties.h"
 
 namespace lf::test {
 namespace {

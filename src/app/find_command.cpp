@@ -1,0 +1,63 @@
+#include "app/find_command.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/properties.h"
+#include "app/registry.h"
+#include "core/designed.h"
+#include "core/extract.h"
+#include "core/text_ops.h"
+#include "net/download.h"
+#include "window/link_list.h"
+
+namespace lf {
+
+namespace {
+
+constexpr std::int32_t kColumnWidth = 360;
+
+LinkList* TheLinkList() { return LiveControl<LinkList>(kMainWindowId, kLinkListId); }
+
+}  // namespace
+
+void OnFindClicked(EventRecord&) {
+  Text address = ReadProperty(kMainWindowId, kAddressFieldId, property::kEditContent, property::kWhole);
+  ByteSet body = DownloadPage(address);
+  address.Release();
+  Text page = BytesToText(body);
+  body.Release();
+  if (LinkList* list = TheLinkList()) {
+    ListDeleteColumn(*list, 0);
+    Text title = Text::Constant(kConstants.columnTitle);
+    ListInsertColumn(*list, 0, &title, kColumnWidth);
+  }
+  ExtractLinks(page);
+  page.Release();
+}
+
+void ExtractLinks(const Text& page) {
+  std::int32_t found = 0;
+  if (LinkList* list = TheLinkList()) {
+    // Each link goes above the ones before it. Placing them top down, last
+    // link first, gives the same rows without the list moving every entry
+    // below on every insertion (quadratic on a page of many links).
+    std::vector<std::string_view, BlockAllocator<std::string_view>> links;
+    found = ForEachLink(page.view(), [&](std::string_view link) { links.push_back(link); });
+    // A visible list repaints after every insertion; hold that off for the batch.
+    ListBatch batch(*list);
+    std::string entry;  // the list wants each text NUL-terminated
+    std::int32_t position = 0;
+    for (auto link = links.rbegin(); link != links.rend(); ++link) {
+      entry.assign(*link);
+      ListInsertItem(*list, position++, entry.c_str());
+    }
+  }
+  Text count = IntToText(found);
+  Text title = ConcatTexts({kConstants.titleStart, count.view(), kConstants.titleEnd});
+  count.Release();
+  WriteProperty(kMainWindowId, kMainWindowEntryId, property::kWindowTitle, property::kWhole, title);
+}
+
+}  // namespace lf

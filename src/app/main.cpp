@@ -1,0 +1,14 @@
+#include <windows.h>
+
+#include "app/process.h"
+#include "app/program.h"
+#include "core/designed.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  lf::StartUp();
+  lf::LoadWindow(lf::kMainWindowId);
+  int code = lf::RunEventLoop();
+  lf::Cleanup();
+  // Returning runs the run-time library's exit routines with this code.
+  return code;
+}

@@ -1,0 +1,17 @@
+#include "window/event_sink.h"
+
+namespace lf {
+
+namespace {
+constinit EventSink g_sink{};
+}
+
+void SetEventSink(EventSink sink) { g_sink = sink; }
+
+bool RaiseEvent(EventRecord& event) { return g_sink.fire != nullptr && g_sink.fire(event); }
+
+void ReportWindowEnded(std::uint32_t windowId) {
+  if (g_sink.windowEnded != nullptr) g_sink.windowEnded(windowId);
+}
+
+}  // namespace lf

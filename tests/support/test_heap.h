@@ -1,0 +1,60 @@
+#pragma once
+// Heaps for the block operations' seam: one that counts the calls that reach
+// it, one that refuses every request. The previous heap comes back when the
+// holder goes out of scope.
+
+#include <cstddef>
+
+#include "core/memory.h"
+
+namespace lf::testing {
+
+struct HeapCalls {
+  int allocations = 0;
+  int resizes = 0;
+  int releases = 0;
+  std::size_t lastSize = 0;
+};
+
+inline HeapCalls g_heapCalls;
+
+inline BlockHeap CountingHeap() {
+  static const BlockHeap real = CurrentBlockHeap();
+  return {
+      [](std::size_t size) {
+        ++g_heapCalls.allocations;
+        g_heapCalls.lastSize = size;
+        return real.allocate(size);
+      },
+      [](void* block, std::size_t size) {
+        ++g_heapCalls.resizes;
+        g_heapCalls.lastSize = size;
+        return real.resize(block, size);
+      },
+      [](void* block) {
+        ++g_heapCalls.releases;
+        real.release(block);
+      },
+  };
+}
+
+inline BlockHeap FailingHeap() {
+  return {
+      [](std::size_t) -> void* { return nullptr; },
+      [](void*, std::size_t) -> void* { return nullptr; },
+      [](void*) {},
+  };
+}
+
+class ScopedHeap {
+ public:
+  explicit ScopedHeap(BlockHeap heap) : previous_(SetBlockHeap(heap)) { g_heapCalls = {}; }
+  ~ScopedHeap() { SetBlockHeap(previous_); }
+  ScopedHeap(const ScopedHeap&) = delete;
+  ScopedHeap& operator=(const ScopedHeap&) = delete;
+
+ private:
+  BlockHeap previous_;
+};
+
+}  // namespace lf::testing
