@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "style/colours.h"
+#include "style/draw_primitives.h"
 #include "style/engine.h"
 #include "style/flat_frame.h"
 #include "style/paint_buffer.h"
@@ -45,6 +47,11 @@ bool CopiesIn(ControlKind kind) {
          kind == ControlKind::GroupBox;
 }
 
+// The box painters fill the background only with the parent's brush; a box
+// painted before its first erase, or whose parent gives none, would show
+// the fresh buffer's black around it.
+bool StartsOnTheFace(ControlKind kind) { return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton; }
+
 // Joined only while the buddy edit still has its record; the joined
 // up-down shows the buddy's enabled state.
 bool JoinUpDown(StyledControl& control) {
@@ -82,6 +89,10 @@ void PaintStyledControl(StyledControl& control) {
   PaintBuffer buffer = OpenPaintBuffer(window, CopiesIn(control.kind));
   if (!buffer) return;
   const HDC dc = buffer.dc();
+  if (StartsOnTheFace(control.kind)) {
+    const SIZE size = WindowSize(window);
+    FillSolid(dc, RECT{0, 0, size.cx, size.cy}, FaceColour());
+  }
   switch (control.kind) {
     case ControlKind::PushButton:
       DrawPushButton(dc, ClientSize(window), look);

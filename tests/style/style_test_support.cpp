@@ -21,6 +21,7 @@ std::map<HWND, int>& Paints() {
 void NotePaint(const StyledControl& control) { ++Paints()[control.window]; }
 
 LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CTLCOLORBTN && TestParent::answersNoBrush) return 0;
   if (message == WM_CTLCOLORBTN && TestParent::brush) {
     SetTextColor(reinterpret_cast<HDC>(wParam), TestParent::textColour);
     return reinterpret_cast<LRESULT>(TestParent::brush);
@@ -48,6 +49,7 @@ const char* ParentClass() {
 }  // namespace
 
 HBRUSH TestParent::brush = nullptr;
+bool TestParent::answersNoBrush = false;
 COLORREF TestParent::textColour = RGB(0, 0, 0);
 
 void Pump(DWORD milliseconds) {

@@ -31,6 +31,9 @@ class TestParent {
 
   static HBRUSH brush;
   static COLORREF textColour;
+  // Answers the colour query with no brush at all (0) instead of the
+  // platform's default answer.
+  static bool answersNoBrush;
 
  private:
   HWND window_ = nullptr;

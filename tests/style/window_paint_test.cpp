@@ -30,6 +30,7 @@ class StyledWindow : public ::testing::Test {
   void TearDown() override {
     SetVisualStyle(0);
     TestParent::brush = nullptr;
+    TestParent::answersNoBrush = false;
   }
 };
 
@@ -101,6 +102,25 @@ TEST_F(StyledWindow, CheckBoxTakesItsBackgroundFromTheParent) {
   }
   SetVisualStyle(0);
   DeleteObject(brush);
+}
+
+TEST_F(StyledWindow, BoxesWithoutTheParentsBrushStandOnTheFaceColour) {
+  TestParent::answersNoBrush = true;
+  TestParent parent;
+  // No caption: every pixel beside the box is background.
+  const HWND check = parent.Add("Button", "", kChild | BS_AUTOCHECKBOX, 10, 10, 100, 20);
+  const HWND radio = parent.Add("Button", "", kChild | BS_AUTORADIOBUTTON, 10, 40, 100, 20);
+  ASSERT_EQ(SetVisualStyle(1), 1);  // erases, asks for the colours and paints once
+  for (const HWND box : {check, radio}) {
+    ASSERT_EQ(FindStyledControl(box)->backgroundBrush, nullptr);
+    const Screen screen(box);
+    int black = 0;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 100; ++x)
+        if ((y < 2 || x >= 17) && screen.At(x, y) == RGB(0, 0, 0)) ++black;
+    EXPECT_EQ(black, 0) << (box == check ? "check box" : "radio button");
+    EXPECT_EQ(Rgb(screen.At(99, 19)), Rgb(GetSysColor(COLOR_BTNFACE)));
+  }
 }
 
 TEST_F(StyledWindow, UpDownJoinedToItsEditAndDrawnInHalves) {
