@@ -37,9 +37,13 @@ void MainWindowTest::Bind(std::uint32_t entryId, std::int32_t number, Handler ha
 void MainWindowTest::Record(std::uint32_t entryId, std::int32_t number) { Bind(entryId, number, Recorder); }
 
 void MainWindowTest::Load() {
+  LoadAsTheProgramDoes();
+  Activate(Main());
+}
+
+void MainWindowTest::LoadAsTheProgramDoes() {
   LoadWindow(kMainWindowId);
   ASSERT_NE(Main(), nullptr);
-  Activate(Main());
 }
 
 namespace {

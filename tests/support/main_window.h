@@ -31,7 +31,12 @@ class MainWindowTest : public ::testing::Test {
   void Record(std::uint32_t entryId, std::int32_t number);
   // Binds a handler of the test, ahead of any designed binding.
   void Bind(std::uint32_t entryId, std::int32_t number, Handler handler);
+  // Loads the window and brings it to the front with the focus, so that a
+  // test's input reaches it whatever the desktop did before.
   void Load();
+  // Loads the window as the program does and leaves its activation to the
+  // start's own showing.
+  void LoadAsTheProgramDoes();
 
   HWND Main() const;
   HWND Field() const;

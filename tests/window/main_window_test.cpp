@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, CreatedMovedAndResizedComeOnceInOrderBeforeTheWindowShows
     Record(control, -7);
     Record(control, -8);
   }
-  Load();
+  LoadAsTheProgramDoes();
   ASSERT_GE(recorded.size(), 3u);
   // Nothing that building the window caused reached a handler.
   EXPECT_EQ(recorded[0].number, 0);
