@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -8,6 +10,7 @@
 #include "app/program.h"
 #include "app/properties.h"
 #include "core/designed.h"
+#include "style/engine.h"
 #include "support/main_window.h"
 #include "support/ui.h"
 
@@ -98,6 +101,54 @@ TEST_F(MainWindowTest, TheListCoversTheTopRowOfTheButton) {
   EXPECT_EQ(GetWindow(Main(), GW_CHILD), Field());
   EXPECT_EQ(GetWindow(Field(), GW_HWNDNEXT), List());
   EXPECT_EQ(GetWindow(List(), GW_HWNDNEXT), Button());
+}
+
+// The pixel at (x, y) of a window's own area, frame included, as 0xRRGGBB.
+unsigned PixelOf(HWND window, int x, int y) {
+  HDC dc = GetWindowDC(window);
+  COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+}
+
+unsigned Rgb(COLORREF colour) { return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour); }
+
+// The flat style that the created event switches on, seen on the screen:
+// the button and the field redrawn, the list and its header as the platform
+// draws them.
+TEST_F(MainWindowTest, TheStartGivesTheButtonAndTheFieldTheFlatLook) {
+  Load();
+  PointAt({1900, 1060});  // off every control: nothing is drawn hot
+  PumpFor(milliseconds(300));
+  constexpr unsigned kButtonFrame = 0x003C73;  // the push button's frame, scheme 1
+  constexpr unsigned kFlatFrame = 0x7B9EBD;    // the edit field's outer ring
+  EXPECT_EQ(PixelOf(Button(), 0, 0 + 1), Rgb(GetSysColor(COLOR_BTNFACE))) << "rounded corner";
+  EXPECT_EQ(PixelOf(Button(), 40, 1), kButtonFrame);
+  EXPECT_EQ(PixelOf(Button(), 2, 2), kButtonFrame);
+  EXPECT_EQ(PixelOf(Field(), 0, 16), kFlatFrame);
+  EXPECT_EQ(PixelOf(Field(), 1, 16), Rgb(GetSysColor(COLOR_WINDOW)));
+
+  // The list and its header against a list that the style never saw, in a
+  // window of its own with the same edge and column.
+  HWND header = GetWindow(List(), GW_CHILD);
+  ASSERT_NE(header, nullptr);
+  EXPECT_EQ(FindStyledControl(List()), nullptr);
+  EXPECT_EQ(FindStyledControl(header), nullptr);
+  HWND frame = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 480, 320, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+  HWND plain = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 480, 320,
+                               frame, nullptr, GetModuleHandleA(nullptr), nullptr);
+  LVCOLUMNA column{};
+  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.pszText = const_cast<char*>("x");
+  column.cx = 270;
+  SendMessageA(plain, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+  PumpFor(milliseconds(200));
+  HWND plainHeader = GetWindow(plain, GW_CHILD);
+  for (int x : {0, 1}) EXPECT_EQ(PixelOf(List(), x, 160), PixelOf(plain, x, 160)) << "list edge, x " << x;
+  for (int y : {0, 1}) EXPECT_EQ(PixelOf(header, 40, y), PixelOf(plainHeader, 40, y)) << "header, y " << y;
+  EXPECT_NE(PixelOf(List(), 0, 160), kFlatFrame);
+  DestroyWindow(frame);
 }
 
 TEST_F(MainWindowTest, CreatedMovedAndResizedComeOnceInOrderBeforeTheWindowShows) {
