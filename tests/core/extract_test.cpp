@@ -83,10 +83,14 @@ TEST(LinkWalk, BothWalksListTheTargetsInPageOrder) {
 
 TEST(LinkWalk, FastWalkGivesViewsIntoThePage) {
   std::string page = "a href=\"//x\" b";
-  ForEachLink(page, [&](std::string_view link) {
+  int seen = 0;
+  std::int32_t found = ForEachLink(page, [&](std::string_view link) {
+    ++seen;
     EXPECT_EQ(link.data(), page.data() + 8);
     EXPECT_EQ(link.size(), 3u);
   });
+  EXPECT_EQ(found, 1);
+  EXPECT_EQ(seen, 1);
 }
 
 // Many links of one shape, so that each link's sub-pieces take as many

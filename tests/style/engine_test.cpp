@@ -75,15 +75,18 @@ TEST_F(StyleEngine, SwitchingOnTwiceKeepsOneRecordPerControl) {
   const HWND box = parent.Add("Button", "c", kChild | BS_AUTOCHECKBOX, 10, 40, 80, 20);
   const HWND edit = parent.Add("Edit", "", kChild | WS_BORDER, 10, 70, 120, 24);
   const WNDPROC own = ProcOf(button);
+  SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
 
   ASSERT_EQ(SetVisualStyle(1), 1);
   ASSERT_EQ(SetVisualStyle(2), 1);
   EXPECT_EQ(VisualStyleNumber(), 2);
   EXPECT_EQ(StyledControlCount(), 3u);
   for (const HWND window : {button, box, edit}) EXPECT_NE(FindStyledControl(window), nullptr);
-  // Re-attaching must not chain the style onto itself.
+  // Re-attaching must not chain the style onto itself, and takes the box's
+  // state afresh without changing it.
   EXPECT_EQ(FindStyledControl(button)->previousProc, own);
-  EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(FindStyledControl(box)->Has(flag::Checked));
 }
 
 struct BoxProbe {
