@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/properties.h"
@@ -26,8 +27,7 @@ void OnFindClicked(EventRecord&) {
   Text address = ReadProperty(kMainWindowId, kAddressFieldId, property::kEditContent, property::kWhole);
   ByteSet body = DownloadPage(address);
   address.Release();
-  Text page = BytesToText(body);
-  body.Release();
+  Text page = BytesToText(std::move(body));
   if (LinkList* list = TheLinkList()) {
     ListDeleteColumn(*list, 0);
     Text title = Text::Constant(kConstants.columnTitle);

@@ -23,7 +23,8 @@ class BodyCollector {
   std::size_t capacity() const noexcept { return capacity_; }
 
   // The collected bytes as a new byte set (the empty one when none came);
-  // the collector is empty afterwards.
+  // the collector is empty afterwards. Its block has one byte to spare
+  // behind the bytes, for the terminator of the page text that takes it over.
   ByteSet Take() noexcept;
 
  private:
@@ -31,7 +32,7 @@ class BodyCollector {
 
   void* block_ = nullptr;
   std::size_t size_ = 0;
-  std::size_t capacity_ = 0;
+  std::size_t capacity_ = 0;  // bytes it may hold; the block has one more
 };
 
 }  // namespace lf
