@@ -1,6 +1,5 @@
 #include "app/find_command.h"
 
-#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -47,7 +46,7 @@ void ExtractLinks(const Text& page) {
     found = ForEachLink(page.view(), [&](std::string_view link) { links.push_back(link); });
     // A visible list repaints after every insertion; hold that off for the batch.
     ListBatch batch(*list);
-    std::string entry;  // the list wants each text NUL-terminated
+    BlockString entry;  // the list wants each text NUL-terminated
     std::int32_t position = 0;
     for (auto link = links.rbegin(); link != links.rend(); ++link) {
       entry.assign(*link);

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -120,6 +121,10 @@ struct BlockAllocator {
   void deallocate(T* p, std::size_t) noexcept { ReleaseBlock(p); }
   friend bool operator==(const BlockAllocator&, const BlockAllocator&) noexcept { return true; }
 };
+
+// A string whose storage is a block: its failure to grow is the allocation
+// failure, with the size asked for.
+using BlockString = std::basic_string<char, std::char_traits<char>, BlockAllocator<char>>;
 
 // Reads a member index that must lie in 1..count: the fatal array errors
 // otherwise (code 4 below 1, code 1 above the count).

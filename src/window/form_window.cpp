@@ -80,13 +80,13 @@ void FormWindow::ApplyFrameStyle() {
 
 bool FormWindow::ReadProperty(std::int32_t number, Text& value) {
   if (number != property::kWindowTitle) return false;
-  value = title_.empty() ? Text() : Text::Copy(title_);
+  value = title_.empty() ? Text() : Text::Copy(title_.view());
   return true;
 }
 
 bool FormWindow::WriteProperty(std::int32_t number, const Text& value) {
   if (number != property::kWindowTitle) return false;
-  title_ = value.view();
+  title_ = Text::Copy(value.view());
   SetWindowTextA(hwnd(), title_.c_str());
   ApplyFrameStyle();
   return true;
