@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/designed.h"
+#include "win/bad_alloc.h"
 #include "win/controls.h"
 #include "window/event_sink.h"
 
@@ -172,7 +173,7 @@ bool OfferToWindows(const MSG& message) {
 LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = static_cast<FormWindow*>(Control::FromHandle(window));
   if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
+  return FatalOnBadAlloc([&] { return self->Handle(message, wParam, lParam); });
 }
 
 LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

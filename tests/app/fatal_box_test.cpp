@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -162,11 +163,13 @@ INSTANTIATE_TEST_SUITE_P(
         BoxCase{"EmptyText", "fatal_child.exe", "empty", true, ""},
         // Memory that runs out in a search: the terminator of a page text of 300001 bytes, the copy of a
         // link of 700 bytes, the window's copy of the title 找到约3条 (the first block of its 10 bytes is
-        // the title being built).
+        // the title being built). Then a standard container that cannot grow.
         BoxCase{"SearchPageText", "fatal_child.exe", "search", true, AllocationText(300002),
                 Links(3, 20) + std::string(300001 - 3 * 31, 'p'), 300002},
         BoxCase{"SearchEntryCopy", "fatal_child.exe", "search", true, AllocationText(701), Links(2, 700), 701},
         BoxCase{"SearchTitle", "fatal_child.exe", "search", true, AllocationText(10), Links(3, 12), 10, 2},
+        BoxCase{"StandardContainer", "fatal_child.exe", "new", true,
+                AllocationText(std::numeric_limits<std::ptrdiff_t>::max() / 2 + 1)},
         BoxCase{"BrokenEditSettings", "fatal_child_bad_edit.exe", "start", false, TextPart("载入启动窗口失败")},
         BoxCase{"NoDescriptions", "fatal_child_no_descriptions.exe", "start", false,
                 TextPart("载入窗口模板数据段出错!")}),

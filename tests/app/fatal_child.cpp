@@ -11,6 +11,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
+#include <string>
 #include <string_view>
 
 #include "app/find_command.h"
@@ -60,6 +62,11 @@ void CauseFatalError() {
     lf::AllocateBlock(1000);
   } else if (g_case == "empty") {
     lf::ReportFatalError(0, "");
+  } else if (g_case == "new") {
+    // A standard container that cannot grow; the use keeps the request from being optimised away.
+    std::string huge;
+    huge.reserve(std::numeric_limits<std::ptrdiff_t>::max() / 2);
+    Mark(huge.c_str());
   }
 }
 
