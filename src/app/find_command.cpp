@@ -50,7 +50,8 @@ void ExtractLinks(const Text& page) {
     std::int32_t position = 0;
     for (auto link = links.rbegin(); link != links.rend(); ++link) {
       entry.assign(*link);
-      ListInsertItem(*list, position++, entry.c_str());
+      // A refused entry takes no row: the next one goes where it would have.
+      if (ListInsertItem(*list, position, entry.c_str()) >= 0) ++position;
     }
   }
   Text count = IntToText(found);
