@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "app/registry.h"
 #include "core/designed.h"
+#include "win/bad_alloc.h"
 #include "window/form_window.h"
 
 namespace lf {
@@ -62,7 +63,9 @@ void DeliverMessage(const MSG& message) {
   DispatchMessageA(&message);
 }
 
-int RunEventLoop() {
+namespace {
+
+int RunLoop() {
   Process().loopRunning = true;
   if (!AnyWindowLive()) return 0;
   bool idling = true;
@@ -86,5 +89,9 @@ int RunEventLoop() {
     } while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE));
   }
 }
+
+}  // namespace
+
+int RunEventLoop() { return FatalOnBadAlloc(RunLoop); }
 
 }  // namespace lf

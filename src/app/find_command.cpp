@@ -1,7 +1,7 @@
 #include "app/find_command.h"
 
-#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/properties.h"
@@ -26,8 +26,7 @@ void OnFindClicked(EventRecord&) {
   Text address = ReadProperty(kMainWindowId, kAddressFieldId, property::kEditContent, property::kWhole);
   ByteSet body = DownloadPage(address);
   address.Release();
-  Text page = BytesToText(body);
-  body.Release();
+  Text page = BytesToText(std::move(body));
   if (LinkList* list = TheLinkList()) {
     ListDeleteColumn(*list, 0);
     Text title = Text::Constant(kConstants.columnTitle);
@@ -47,11 +46,12 @@ void ExtractLinks(const Text& page) {
     found = ForEachLink(page.view(), [&](std::string_view link) { links.push_back(link); });
     // A visible list repaints after every insertion; hold that off for the batch.
     ListBatch batch(*list);
-    std::string entry;  // the list wants each text NUL-terminated
+    BlockString entry;  // the list wants each text NUL-terminated
     std::int32_t position = 0;
     for (auto link = links.rbegin(); link != links.rend(); ++link) {
       entry.assign(*link);
-      ListInsertItem(*list, position++, entry.c_str());
+      // A refused entry takes no row: the next one goes where it would have.
+      if (ListInsertItem(*list, position, entry.c_str()) >= 0) ++position;
     }
   }
   Text count = IntToText(found);

@@ -37,7 +37,10 @@ void OpenLink(const Text& address) {
     return;
   }
   HWND owner = FindWindowExA(nullptr, nullptr, nullptr, "Microsoft Internet Explorer");
-  g_execute(owner, "open", web->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  // 32 or less: the shell refused it (an address too long, say); the user
+  // hears the same as for an address that never got that far.
+  HINSTANCE result = g_execute(owner, "open", web->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  if (reinterpret_cast<INT_PTR>(result) <= 32) g_beep(MB_ICONWARNING);
 }
 
 }  // namespace lf

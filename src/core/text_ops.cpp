@@ -34,9 +34,27 @@ std::int32_t FindText(std::string_view text, std::string_view sought) {
   return at == kNone ? -1 : static_cast<std::int32_t>(at + 1);
 }
 
-Text BytesToText(const ByteSet& bytes) {
-  std::string_view all = bytes.view();
-  return Text::Copy(all.substr(0, all.find('\0')));
+Text BytesToText(ByteSet&& bytes) {
+  const std::size_t zero = bytes.view().find('\0');
+  if (bytes.empty() || zero == 0) {
+    bytes.Release();
+    return Text::Copy({});
+  }
+  const std::size_t length = zero == kNone ? bytes.size() : zero;
+  auto* block = static_cast<char*>(bytes.TakeBlock());
+  if (zero == kNone) {
+    // One byte more for the terminator; the body collector leaves it spare.
+    void* grown = TryResizeBlock(block, length + 1);
+    if (grown == nullptr) {
+      ReleaseBlock(block);  // the box needs memory more than a page that is lost anyway
+      ReportAllocationFailure(length + 1);
+    }
+    block = static_cast<char*>(grown);
+  } else if (void* fitted = TryResizeBlock(block, length + 1)) {
+    block = static_cast<char*>(fitted);  // what lies behind the zero byte goes back
+  }
+  block[length] = '\0';
+  return Text::Adopt(block, length);
 }
 
 Text IntToText(std::int32_t value) {

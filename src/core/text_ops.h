@@ -16,8 +16,10 @@ namespace lf {
 // Letter case is significant.
 std::int32_t FindText(std::string_view text, std::string_view sought);
 
-// The bytes up to the first zero byte.
-Text BytesToText(const ByteSet& bytes);
+// The bytes up to the first zero byte. The text takes over the byte set's
+// block (the byte set is empty afterwards): a page may be as large as the
+// memory allows, and a copy would need as much again.
+Text BytesToText(ByteSet&& bytes);
 
 // Decimal, with a minus sign when negative.
 Text IntToText(std::int32_t value);

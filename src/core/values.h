@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -27,6 +28,9 @@ class Text {
   static Text Uninitialized(std::size_t size);
   // One of the system's constant texts (kConstants); never freed.
   static Text Constant(const char* constant) noexcept;
+  // Takes over a block from AllocateBlock/ResizeBlock that holds `size`
+  // bytes and a NUL behind them.
+  static Text Adopt(char* block, std::size_t size) noexcept { return Text(block, size); }
 
   Text(Text&& other) noexcept : bytes_(std::exchange(other.bytes_, nullptr)), size_(std::exchange(other.size_, 0)) {}
   Text& operator=(Text&& other) noexcept {
@@ -83,6 +87,12 @@ class ByteSet {
   ~ByteSet() { Release(); }
 
   void Release() noexcept;
+  // Gives up the block (nullptr for the empty byte set) to the caller, who
+  // releases it; the byte set is empty afterwards.
+  void* TakeBlock() noexcept {
+    size_ = 0;
+    return std::exchange(bytes_, nullptr);
+  }
 
   const unsigned char* data() const noexcept { return bytes_; }
   std::size_t size() const noexcept { return size_; }
@@ -111,6 +121,10 @@ struct BlockAllocator {
   void deallocate(T* p, std::size_t) noexcept { ReleaseBlock(p); }
   friend bool operator==(const BlockAllocator&, const BlockAllocator&) noexcept { return true; }
 };
+
+// A string whose storage is a block: its failure to grow is the allocation
+// failure, with the size asked for.
+using BlockString = std::basic_string<char, std::char_traits<char>, BlockAllocator<char>>;
 
 // Reads a member index that must lie in 1..count: the fatal array errors
 // otherwise (code 4 below 1, code 1 above the count).

@@ -30,9 +30,24 @@ using InternetHandle = Owned<HINTERNET, InternetCloseHandle>;
 // routine, or the run-time library's exit, closes it.
 constinit InternetHandle session;
 constinit ReadSizeObserver readSizeObserver = nullptr;
+constinit DWORD timeoutMs = kNetworkTimeoutMs;
+constinit std::size_t bodyCap = kLargestBody;
+
+// On the shared handle for the requests that inherit it (Windows), and on
+// each request for the platforms that apply a receive timeout only there.
+void SetTimeouts(HINTERNET handle) {
+  for (DWORD option :
+       {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT}) {
+    DWORD value = timeoutMs;
+    InternetSetOptionA(handle, option, &value, sizeof value);
+  }
+}
 
 bool OpenSession() {
-  if (!session) session.reset(InternetOpenA(kUserAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+  if (!session) {
+    session.reset(InternetOpenA(kUserAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+    if (session) SetTimeouts(session.get());
+  }
   return static_cast<bool>(session);
 }
 
@@ -54,7 +69,7 @@ std::optional<std::string_view> QueryContentLength(HINTERNET request, std::array
 }  // namespace
 
 ByteSet DownloadPage(const Text& address) {
-  BodyCollector body;
+  BodyCollector body(bodyCap);
   if (address.empty()) return ByteSet();
   std::optional<AddressParts> parts = ParseAddress(address);
   if (!parts) return ByteSet();
@@ -79,6 +94,7 @@ ByteSet DownloadPage(const Text& address) {
   const char* acceptTypes[] = {kAcceptType, nullptr};
   InternetHandle request(HttpOpenRequestA(connection.get(), "GET", object, "HTTP/1.0", nullptr, acceptTypes, flags, 0));
   if (!request) return ByteSet();
+  SetTimeouts(request.get());
   if (!HttpSendRequestA(request.get(), kExtraHeaders, kExtraHeadersLength, nullptr, 0)) return ByteSet();
 
   std::array<char, kContentLengthCapacity> contentLength;
@@ -86,8 +102,8 @@ ByteSet DownloadPage(const Text& address) {
   OwnedBlock<unsigned char> buffer(static_cast<unsigned char*>(TryResizeBlock(nullptr, readSize)));
   if (!buffer) return ByteSet();
 
-  // A failed read ends the body like its end; so does a body too large to
-  // hold: what came before stands.
+  // A failed read ends the body like its end; so do the cap and a body too
+  // large to hold: what came before stands.
   for (;;) {
     if (readSizeObserver != nullptr) readSizeObserver(readSize);
     DWORD received = 0;
@@ -100,6 +116,12 @@ ByteSet DownloadPage(const Text& address) {
 void CloseInternetSession() { session.reset(); }
 
 void ObserveReadSizesForTesting(ReadSizeObserver observer) { readSizeObserver = observer; }
+
+void SetLimitsForTesting(std::uint32_t timeoutMilliseconds, std::size_t largestBody) {
+  timeoutMs = timeoutMilliseconds != 0 ? timeoutMilliseconds : kNetworkTimeoutMs;
+  bodyCap = largestBody != 0 ? largestBody : kLargestBody;
+  CloseInternetSession();  // the next download opens one with these timeouts
+}
 
 const void* InternetSessionForTesting() { return session.get(); }
 

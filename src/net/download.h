@@ -1,6 +1,7 @@
 #pragma once
 // The page download: one HTTP GET through the platform's internet client.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "core/values.h"
@@ -15,10 +16,12 @@ ByteSet DownloadPage(const Text& address);
 // the orderly end. A later download opens a new one.
 void CloseInternetSession();
 
-// Test seams: the size asked for by each read, and the shared handle (null
-// while it is not open).
+// Test seams: the size asked for by each read, the shared handle (null
+// while it is not open), and lower limits than the timeout and the largest
+// body of core/download_rules.h (0 for either: the real one).
 using ReadSizeObserver = void (*)(std::uint32_t readSize);
 void ObserveReadSizesForTesting(ReadSizeObserver observer);
 const void* InternetSessionForTesting();
+void SetLimitsForTesting(std::uint32_t timeoutMilliseconds, std::size_t largestBody);
 
 }  // namespace lf

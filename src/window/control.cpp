@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "core/designed.h"
+#include "win/bad_alloc.h"
 #include "window/event_sink.h"
 
 namespace lf {
@@ -87,20 +88,22 @@ bool Control::Ask(std::int32_t number) {
 }
 
 LRESULT CALLBACK Control::FocusWatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto found = Adopted().find(window);
-  if (found == Adopted().end() || found->second.watched == nullptr)
-    return DefWindowProcW(window, message, wParam, lParam);
-  const Adoption adoption = found->second;
-  LRESULT result = CallWindowProcW(adoption.watched, window, message, wParam, lParam);
-  if (adoption.control != nullptr) {
-    if (message == WM_SETFOCUS) adoption.control->Fire(event::kGotFocus);
-    if (message == WM_KILLFOCUS) adoption.control->Fire(event::kLostFocus);
-  }
-  if (message == WM_NCDESTROY) {
-    Unwatch(window, adoption.watched);
-    Adopted().erase(window);
-  }
-  return result;
+  return FatalOnBadAlloc([&] {
+    auto found = Adopted().find(window);
+    if (found == Adopted().end() || found->second.watched == nullptr)
+      return DefWindowProcW(window, message, wParam, lParam);
+    const Adoption adoption = found->second;
+    LRESULT result = CallWindowProcW(adoption.watched, window, message, wParam, lParam);
+    if (adoption.control != nullptr) {
+      if (message == WM_SETFOCUS) adoption.control->Fire(event::kGotFocus);
+      if (message == WM_KILLFOCUS) adoption.control->Fire(event::kLostFocus);
+    }
+    if (message == WM_NCDESTROY) {
+      Unwatch(window, adoption.watched);
+      Adopted().erase(window);
+    }
+    return result;
+  });
 }
 
 }  // namespace lf

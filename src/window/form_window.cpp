@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/designed.h"
+#include "win/bad_alloc.h"
 #include "win/controls.h"
 #include "window/event_sink.h"
 
@@ -80,13 +81,13 @@ void FormWindow::ApplyFrameStyle() {
 
 bool FormWindow::ReadProperty(std::int32_t number, Text& value) {
   if (number != property::kWindowTitle) return false;
-  value = title_.empty() ? Text() : Text::Copy(title_);
+  value = title_.empty() ? Text() : Text::Copy(title_.view());
   return true;
 }
 
 bool FormWindow::WriteProperty(std::int32_t number, const Text& value) {
   if (number != property::kWindowTitle) return false;
-  title_ = value.view();
+  title_ = Text::Copy(value.view());
   SetWindowTextA(hwnd(), title_.c_str());
   ApplyFrameStyle();
   return true;
@@ -172,7 +173,7 @@ bool OfferToWindows(const MSG& message) {
 LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = static_cast<FormWindow*>(Control::FromHandle(window));
   if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
+  return FatalOnBadAlloc([&] { return self->Handle(message, wParam, lParam); });
 }
 
 LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -42,7 +41,7 @@ class FormWindow : public Control {
   void PassFocusOn();
 
   std::vector<Control*> controls_;
-  std::string title_;
+  Text title_;  // a block like every value: running out of memory for it is the allocation failure
   bool activatedOnce_ = false;
   HWND focusBeforeDeactivation_ = nullptr;
 };

@@ -177,8 +177,10 @@ Text ListGetItemText(LinkList& list, std::int32_t entry, std::optional<std::int3
     buffer.data()[0] = '\0';
     std::size_t copied =
         ListViewItemText(list.hwnd(), entry, column.value_or(0), buffer.data(), static_cast<int>(size));
-    if (copied < size - 1 || size >= kLongestText) break;
-    // The text may have been cut: ask again with twice the room.
+    // The platform may stop one byte short of size - 1 rather than split a
+    // two-byte character: either count means the text may have been cut.
+    if (copied < size - 2 || size >= kLongestText) break;
+    // Ask again with twice the room.
     size *= 2;
     buffer = Text::Uninitialized(size);
   }

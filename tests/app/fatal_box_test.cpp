@@ -3,7 +3,9 @@
 // checks the exit code.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,7 +32,31 @@ struct BoxCase {
   const char* fatalCase;
   bool clickCausesIt;  // the find button's handler causes the error; otherwise the start does
   std::string message;
+  // For "search": the page served, and the block size that the heap refuses
+  // from the given request of that size on.
+  std::string page = "";
+  std::size_t refusedSize = 0;
+  int refusedFrom = 1;
 };
+
+std::string AllocationText(std::size_t size) {
+  return TextPart(("分配 " + std::to_string(size) + " 字节内存失败!").c_str());
+}
+
+std::string Links(int count, std::size_t length) {
+  std::string page;
+  for (int i = 0; i < count; ++i)
+    page += "<a href=\"//l/" + std::to_string(i) + std::string(length - 4 - std::to_string(i).size(), 'e') + "\">";
+  return page;
+}
+
+// Writes the page into the folder that command_servers.py serves and gives its address.
+std::string Serve(const std::string& name, const std::string& page) {
+  const std::string folder = std::getenv("LF_TEST_PAGE_DIR") ? std::getenv("LF_TEST_PAGE_DIR") : "";
+  const std::string port = std::getenv("LF_TEST_PAGE_PORT") ? std::getenv("LF_TEST_PAGE_PORT") : "";
+  std::ofstream(folder + "\\" + name, std::ios::binary) << page;
+  return "http://127.0.0.1:" + port + "/" + name;
+}
 
 void PrintTo(const BoxCase& c, std::ostream* out) { *out << c.name; }
 
@@ -67,7 +93,11 @@ TEST_P(FatalBox, ShowsTheMessageRunsNoHandlerAndEndsWithMinusOne) {
   const BoxCase& c = GetParam();
   const std::string marker = ProgramDirectory() + "fatal_" + c.name + ".marker";
   DeleteFileA(marker.c_str());
-  ChildProcess child('"' + ProgramDirectory() + c.helper + "\" " + c.fatalCase + " \"" + marker + '"');
+  std::string arguments = std::string(c.fatalCase) + " \"" + marker + '"';
+  if (!c.page.empty())
+    arguments += " " + Serve(std::string(c.name) + ".html", c.page) + " " + std::to_string(c.refusedSize) + " " +
+                 std::to_string(c.refusedFrom);
+  ChildProcess child('"' + ProgramDirectory() + c.helper + "\" " + arguments);
   ASSERT_TRUE(child.started()) << c.helper << ": " << GetLastError();
 
   HWND button = nullptr;
@@ -122,19 +152,28 @@ TEST_P(FatalBox, ShowsTheMessageRunsNoHandlerAndEndsWithMinusOne) {
   DeleteFileA(marker.c_str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FatalBox,
-                         ::testing::Values(BoxCase{"IndexAboveCount", "fatal_child.exe", "code1", true,
-                                                   CodePart("1") + TextPart("数组成员引用下标超出定义范围")},
-                                           BoxCase{"IndexBelowOne", "fatal_child.exe", "code4", true,
-                                                   CodePart("4") + TextPart("数组成员引用下标必须大于等于1")},
-                                           BoxCase{"AllocationFailure", "fatal_child.exe", "alloc", true,
-                                                   TextPart("分配 1000 字节内存失败!")},
-                                           BoxCase{"EmptyText", "fatal_child.exe", "empty", true, ""},
-                                           BoxCase{"BrokenEditSettings", "fatal_child_bad_edit.exe", "start", false,
-                                                   TextPart("载入启动窗口失败")},
-                                           BoxCase{"NoDescriptions", "fatal_child_no_descriptions.exe", "start", false,
-                                                   TextPart("载入窗口模板数据段出错!")}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FatalBox,
+    ::testing::Values(
+        BoxCase{"IndexAboveCount", "fatal_child.exe", "code1", true,
+                CodePart("1") + TextPart("数组成员引用下标超出定义范围")},
+        BoxCase{"IndexBelowOne", "fatal_child.exe", "code4", true,
+                CodePart("4") + TextPart("数组成员引用下标必须大于等于1")},
+        BoxCase{"AllocationFailure", "fatal_child.exe", "alloc", true, TextPart("分配 1000 字节内存失败!")},
+        BoxCase{"EmptyText", "fatal_child.exe", "empty", true, ""},
+        // Memory that runs out in a search: the terminator of a page text of 300001 bytes, the copy of a
+        // link of 700 bytes, the window's copy of the title 找到约3条 (the first block of its 10 bytes is
+        // the title being built). Then a standard container that cannot grow.
+        BoxCase{"SearchPageText", "fatal_child.exe", "search", true, AllocationText(300002),
+                Links(3, 20) + std::string(300001 - 3 * 31, 'p'), 300002},
+        BoxCase{"SearchEntryCopy", "fatal_child.exe", "search", true, AllocationText(701), Links(2, 700), 701},
+        BoxCase{"SearchTitle", "fatal_child.exe", "search", true, AllocationText(10), Links(3, 12), 10, 2},
+        BoxCase{"StandardContainer", "fatal_child.exe", "new", true,
+                AllocationText(std::numeric_limits<std::ptrdiff_t>::max() / 2 + 1)},
+        BoxCase{"BrokenEditSettings", "fatal_child_bad_edit.exe", "start", false, TextPart("载入启动窗口失败")},
+        BoxCase{"NoDescriptions", "fatal_child_no_descriptions.exe", "start", false,
+                TextPart("载入窗口模板数据段出错!")}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lf

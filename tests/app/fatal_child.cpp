@@ -1,13 +1,21 @@
-// Helper of the fatal box tests:  fatal_child CASE MARKER-FILE
+// Helper of the fatal box tests:
+//   fatal_child CASE MARKER-FILE
+//   fatal_child search MARKER-FILE ADDRESS REFUSED-SIZE FROM
 // Starts like the program, with a handler on the find button that appends
 // a line to MARKER-FILE for each run and then causes the fatal error of
 // CASE. "start" causes none of its own: the helpers built with a broken
-// or without a window description end in StartUp or LoadWindow.
+// or without a window description end in StartUp or LoadWindow. "search"
+// runs the real search of ADDRESS with a heap that refuses blocks of
+// REFUSED-SIZE bytes from the FROM-th request of that size on.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <string>
 #include <string_view>
 
+#include "app/find_command.h"
 #include "app/program.h"
 #include "app/registry.h"
 #include "core/designed.h"
@@ -19,6 +27,16 @@ namespace {
 
 std::string_view g_case;
 const char* g_markerFile = nullptr;
+
+struct RefusingHeap {
+  static inline lf::BlockHeap real{};
+  static inline std::size_t size = 0;
+  static inline long from = 1, seen = 0;
+  static bool Refuses(std::size_t n) { return n == size && ++seen >= from; }
+  static void* Allocate(std::size_t n) { return Refuses(n) ? nullptr : real.allocate(n); }
+  static void* Resize(void* block, std::size_t n) { return Refuses(n) ? nullptr : real.resize(block, n); }
+  static void Release(void* block) { real.release(block); }
+};
 
 void Mark(const char* line) {
   // Opened and closed each time: the process may end at any point after.
@@ -44,11 +62,20 @@ void CauseFatalError() {
     lf::AllocateBlock(1000);
   } else if (g_case == "empty") {
     lf::ReportFatalError(0, "");
+  } else if (g_case == "new") {
+    // A standard container that cannot grow; the use keeps the request from being optimised away.
+    std::string huge;
+    huge.reserve(std::numeric_limits<std::ptrdiff_t>::max() / 2);
+    Mark(huge.c_str());
   }
 }
 
-void OnFindClicked(lf::EventRecord&) {
+void OnFindClicked(lf::EventRecord& event) {
   Mark("clicked");
+  if (g_case == "search") {
+    RefusingHeap::real = lf::SetBlockHeap({RefusingHeap::Allocate, RefusingHeap::Resize, RefusingHeap::Release});
+    lf::OnFindClicked(event);
+  }
   CauseFatalError();
   Mark("returned");
 }
@@ -63,12 +90,18 @@ void BindFindButton() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) return 2;
-  g_case = argv[1];
+  g_case = argc > 1 ? argv[1] : "";
+  if (argc != (g_case == "search" ? 6 : 3)) return 2;
   g_markerFile = argv[2];
+  if (g_case == "search") {
+    RefusingHeap::size = std::strtoull(argv[4], nullptr, 10);
+    RefusingHeap::from = std::strtol(argv[5], nullptr, 10);
+  }
   lf::StartUp();
   BindFindButton();
   lf::LoadWindow(lf::kMainWindowId);
+  if (g_case == "search")
+    SetWindowTextA(lf::LiveControl<lf::Control>(lf::kMainWindowId, lf::kAddressFieldId)->hwnd(), argv[3]);
   Mark("loaded");
   lf::RunEventLoop();
   Mark("loop ended");

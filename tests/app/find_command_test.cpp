@@ -19,6 +19,7 @@
 #include "support/counting_heap.h"
 #include "support/main_window.h"
 #include "support/ui.h"
+#include "win/window_procedure.h"
 #include "window/link_list.h"
 
 namespace lf::test {
@@ -159,6 +160,41 @@ TEST_F(FindCommandTest, TheSelectedEntryMovesDownWithTheRowsAddedAboveIt) {
   ASSERT_EQ(now.Count(), 1);
   EXPECT_EQ(now.Member(1), 4);
   EXPECT_EQ(SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 4);
+}
+
+// Sits on top of the list's procedures and refuses one of the insertions
+// that reach it (counted from 0) while it lives.
+class RefusingOneInsertion {
+ public:
+  RefusingOneInsertion(HWND list, int refused) : list_(list) {
+    refused_ = refused;
+    seen_ = 0;
+    previous_ = ReplaceProcedureW(list, Refuse);
+  }
+  ~RefusingOneInsertion() { ReplaceProcedureW(list_, previous_); }
+  RefusingOneInsertion(const RefusingOneInsertion&) = delete;
+  RefusingOneInsertion& operator=(const RefusingOneInsertion&) = delete;
+
+ private:
+  static LRESULT CALLBACK Refuse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == LVM_INSERTITEMA && seen_++ == refused_) return -1;
+    return CallWindowProcW(previous_, window, message, wParam, lParam);
+  }
+  static inline WNDPROC previous_ = nullptr;
+  static inline int refused_ = 0, seen_ = 0;
+  HWND list_;
+};
+
+TEST_F(FindCommandTest, ARefusedEntryIsMissingAndTheOthersStayAboveTheEarlierRows) {
+  Load();
+  Search(Serve("earlier.html", "<a href=\"//old/1\"><a href=\"//old/2\">"));
+  {
+    // The last link goes in first: the second insertion is //new/3.
+    RefusingOneInsertion refusing(List(), 1);
+    Search(Serve("refused.html", "<a href=\"//new/1\"><a href=\"//new/2\"><a href=\"//new/3\"><a href=\"//new/4\">"));
+  }
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"//new/4", "//new/2", "//new/1", "//old/2", "//old/1"}));
+  EXPECT_EQ(Title(), TitleFor(4));  // counted all the same
 }
 
 TEST_F(FindCommandTest, NothingFetchedAddsNothingResetsTheColumnAndCountsZero) {

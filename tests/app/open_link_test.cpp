@@ -42,6 +42,7 @@ class OpenLinkTest : public MainWindowTest {
     MainWindowTest::SetUp();
     calls.clear();
     beeps.clear();
+    shellAnswer = 42;
     ReplaceShellForTesting(RecordExecute, RecordBeep);
   }
   void TearDown() override {
@@ -75,14 +76,29 @@ class OpenLinkTest : public MainWindowTest {
     return OnScreen(List(), r.left + 5, (r.top + r.bottom) / 2);
   }
 
+  // Selects the only row, as a click on it would, and runs the click's handler.
+  void ClickOnly(const std::string& entry) {
+    SendMessageA(List(), LVM_DELETEALLITEMS, 0, 0);
+    Fill({entry});
+    LVITEMA select{};
+    select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(List(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&select));
+    EventRecord click;
+    click.windowId = kMainWindowId;
+    click.sourceId = kLinkListId;
+    click.number = event::list::kClicked;
+    OnLinkClicked(click);
+  }
+
   static std::vector<ShellCall> calls;
   static std::vector<UINT> beeps;
+  static inline INT_PTR shellAnswer = 42;  // what the stand-in shell answers: above 32 is success
 
  private:
   static HINSTANCE WINAPI RecordExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
                                         INT show) {
     calls.push_back({owner, Copy(verb), Copy(file), Copy(parameters), Copy(directory), show});
-    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+    return reinterpret_cast<HINSTANCE>(shellAnswer);
   }
   static BOOL WINAPI RecordBeep(UINT type) {
     beeps.push_back(type);
@@ -113,16 +129,7 @@ TEST_F(OpenLinkTest, WebAddressesGoToTheShellAndEverythingElseBeeps) {
     SCOPED_TRACE(c.entry);
     calls.clear();
     beeps.clear();
-    SendMessageA(List(), LVM_DELETEALLITEMS, 0, 0);
-    Fill({c.entry});
-    LVITEMA select{};
-    select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(List(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&select));
-    EventRecord click;
-    click.windowId = kMainWindowId;
-    click.sourceId = kLinkListId;
-    click.number = event::list::kClicked;
-    OnLinkClicked(click);
+    ClickOnly(c.entry);
     if (c.handedOver) {
       ASSERT_EQ(calls.size(), 1U);
       EXPECT_EQ(calls[0].verb, "open");
@@ -136,6 +143,47 @@ TEST_F(OpenLinkTest, WebAddressesGoToTheShellAndEverythingElseBeeps) {
       EXPECT_EQ(beeps, (std::vector<UINT>{MB_ICONWARNING}));
     }
   }
+}
+
+TEST_F(OpenLinkTest, AnAddressThatTheShellRefusesBeeps) {
+  Load();
+  // ShellExecuteA's answers: 32 or less is a refusal (out of memory, file or
+  // path not found, no association, ...).
+  const struct {
+    INT_PTR answer;
+    bool beeps;
+  } cases[] = {{0, true}, {2, true}, {31, true}, {32, true}, {33, false}, {42, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answer);
+    calls.clear();
+    beeps.clear();
+    shellAnswer = c.answer;
+    ClickOnly("http://refused.example/" + std::string(2100, 'r'));
+    EXPECT_EQ(calls.size(), 1U);
+    EXPECT_EQ(beeps, c.beeps ? std::vector<UINT>{MB_ICONWARNING} : std::vector<UINT>{});
+  }
+}
+
+// The list's read-back grows its buffer around 512 and 1024 bytes, where a
+// two-byte character may straddle the edge: every length there, with the
+// characters on either grid, comes back and reaches the shell byte for byte.
+TEST_F(OpenLinkTest, LongEntriesWithTwoByteCharactersReachTheShellWhole) {
+  Load();
+  const char* const characters[] = {"\xCD\xF8", "\xD6\xB7"};  // 网址
+  for (const char* prefix : {"http://h/", "http://hh/"}) {
+    for (std::size_t length = 509; length <= 1030; ++length) {
+      std::string entry = prefix;
+      for (int i = 0; entry.size() + 2 <= length; ++i) entry += characters[i % 2];
+      if (entry.size() < length) entry += 'x';
+      SCOPED_TRACE(std::string(prefix) + " " + std::to_string(length));
+      calls.clear();
+      ClickOnly(entry);
+      ASSERT_EQ(ListGetItemText(list(), 0).view(), entry);
+      ASSERT_EQ(calls.size(), 1U);
+      ASSERT_EQ(calls[0].file, entry);
+    }
+  }
+  EXPECT_TRUE(beeps.empty());
 }
 
 TEST_F(OpenLinkTest, AClickHandsOverTheClickedRowOnceAndChangesNothing) {

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include <utility>
 
 #include "app/program.h"
 #include "app/registry.h"
@@ -87,8 +88,7 @@ Steps RunSteps(const std::string& url) {
   steps.download = Since(step);
   steps.pageMb = Mb(body.size());
   step = Clock::now();
-  lf::Text page = lf::BytesToText(body);
-  body.Release();
+  lf::Text page = lf::BytesToText(std::move(body));
   steps.toText = Since(step);
   step = Clock::now();
   std::vector<std::string_view> links;

@@ -78,6 +78,19 @@ TEST_F(BodyCollectorTest, StopsGrowingWithoutEndingTheProcessAndKeepsWhatCame) {
   for (std::size_t at = 0; at < accepted; at += read.size()) EXPECT_EQ(result.view().substr(at, read.size()), read);
 }
 
+TEST_F(BodyCollectorTest, StopsAtTheCapWithTheBytesUpToIt) {
+  Limit(SIZE_MAX);
+  BodyCollector body(25000);
+  const std::string all = Pattern(40960);
+  int accepted = 0;
+  for (std::size_t at = 0; at < all.size() && body.Append(all.data() + at, 10240); at += 10240) ++accepted;
+  EXPECT_EQ(accepted, 2);
+  EXPECT_LE(body.capacity(), 25000u);
+  EXPECT_FALSE(body.Append("x", 1));
+  ByteSet result = body.Take();
+  EXPECT_TRUE(result.view() == all.substr(0, 25000));
+}
+
 TEST_F(BodyCollectorTest, FirstBlockRefusedMeansNothingCollected) {
   Limit(0);
   BodyCollector body;

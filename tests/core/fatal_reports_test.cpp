@@ -4,9 +4,11 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 
 #include "core/fatal.h"
 #include "core/memory.h"
+#include "core/text_ops.h"
 #include "core/values.h"
 #include "support/gbk_texts.h"
 #include "support/test_heap.h"
@@ -62,6 +64,14 @@ TEST_F(FatalReports, FailedGrowthReportsTheNewSize) {
     EXPECT_EQ(fatal.text, testing::kAllocation1000Gbk);
   }
   ReleaseBlock(block);
+}
+
+TEST_F(FatalReports, APageTextWithNoRoomForItsTerminatorIsTheAllocationFailure) {
+  ByteSet bytes = ByteSet::Copy(std::string(999, 'x').data(), 999);
+  testing::ScopedHeap heap(testing::GrowthRefusingHeap());
+  Fatal fatal = Caught([&] { BytesToText(std::move(bytes)); });
+  EXPECT_EQ(fatal.text, testing::kAllocation1000Gbk);
+  EXPECT_TRUE(bytes.empty());
 }
 
 struct MemberRead {

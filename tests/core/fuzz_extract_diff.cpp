@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include <utility>
 
 #include "core/extract.h"
 #include "core/text_ops.h"
@@ -13,7 +14,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   lf::ByteSet bytes = lf::ByteSet::Copy(data, size);
-  lf::Text page = lf::BytesToText(bytes);
+  lf::Text page = lf::BytesToText(std::move(bytes));
   std::string_view text = page.view();
 
   std::vector<std::string> fast;

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/extract.h"
 #include "core/text_ops.h"
@@ -84,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   delimiter = delimiter.substr(0, delimiter.find('\0'));
   std::string_view rest = input.substr(1 + delimiterSize);
   lf::ByteSet bytes = lf::ByteSet::Copy(rest.data(), rest.size());
-  lf::Text text = lf::BytesToText(bytes);
+  lf::Text text = lf::BytesToText(std::move(bytes));
   Check(text.size() == rest.substr(0, rest.find('\0')).size());
 
   CheckSplit(text.view(), delimiter);

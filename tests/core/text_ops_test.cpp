@@ -4,13 +4,19 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/constants.h"
 #include "support/reference_walk.h"
+#include "support/test_heap.h"
 
 namespace lf {
 namespace {
+
+using testing::CountingHeap;
+using testing::g_heapCalls;
+using testing::ScopedHeap;
 
 std::vector<std::string> Members(const TextArray& array) {
   std::vector<std::string> members;
@@ -104,7 +110,11 @@ TEST(BytesToText, EndsAtTheFirstZeroByte) {
   };
   for (const auto& c : cases) {
     ByteSet bytes = ByteSet::Copy(c.bytes.data(), c.bytes.size());
-    Text text = BytesToText(bytes);
+    // The text takes the bytes' block over: no second block of the page's size.
+    ScopedHeap heap(CountingHeap());
+    Text text = BytesToText(std::move(bytes));
+    EXPECT_EQ(g_heapCalls.allocations, 0) << c.bytes.size();
+    EXPECT_TRUE(bytes.empty());
     EXPECT_EQ(std::string(text.view()), c.text);
     EXPECT_EQ(text.c_str()[text.size()], '\0');
   }

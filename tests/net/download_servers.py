@@ -179,6 +179,48 @@ class PageHandler:
             response(connection, 200, b"the page")
 
 
+HOSTILE_HOLD = 60  # seconds a silent or stalling answer waits at most for the client to give up
+TRICKLE_LINKS = 40
+TRICKLE_GAP = 0.5
+ENDLESS_LIMIT = 1 << 30  # bytes an endless body sends at most: past the cap of the real download
+
+
+def hold_until_closed(connection):
+    """Sends nothing more; returns once the client hangs up or the hold is over."""
+    end = time.monotonic() + HOSTILE_HOLD
+    while time.monotonic() < end:
+        try:
+            if not connection.recv(4096):
+                return
+        except socket.timeout:
+            continue
+
+
+class HostileHandler:
+    """Servers that do not play by the rules, chosen by the request's path."""
+
+    def __call__(self, connection, request):
+        path = request.split(b" ", 2)[1].decode("latin-1").split("?", 1)[0]
+        if path == "/silent":
+            hold_until_closed(connection)
+        elif path == "/stall":
+            connection.sendall(b"HTTP/1.0 200 OK\r\nConnection: close\r\n\r\n" + pattern(25000))
+            hold_until_closed(connection)
+        elif path == "/trickle":
+            connection.sendall(b"HTTP/1.0 200 OK\r\nConnection: close\r\n\r\n")
+            for i in range(TRICKLE_LINKS):
+                time.sleep(TRICKLE_GAP)
+                connection.sendall(b'<a href="//t/%d">' % i)
+        elif path == "/endless":
+            connection.sendall(b"HTTP/1.0 200 OK\r\nConnection: close\r\n\r\n")
+            sent = 0
+            while sent < ENDLESS_LIMIT:  # PATTERN is whole cycles: the bytes run on without a seam
+                connection.sendall(PATTERN)
+                sent += len(PATTERN)
+        else:
+            response(connection, 404, b"")
+
+
 class FileHandler:
     def __init__(self, files):
         self.files = files
@@ -288,6 +330,7 @@ def main():
         servers = [crl_server, Server("http", handler, recorder)]
         for name, certificate in certificates.items():
             servers.append(Server(name, handler, recorder, context_for(certificate, key)))
+        servers.append(Server("hostile", HostileHandler()))
         for server in servers:
             server.start(deadline)
 

@@ -231,6 +231,43 @@ TEST(DownloadPage, ServerBehavioursAndAddresses) {
   }
 }
 
+// Servers that hold the window or its memory: with the timeout and the cap
+// lowered, so that a silent server costs seconds instead of the real 30.
+TEST(DownloadPage, HostileServersEndWithinTheTimeoutAndTheCap) {
+  constexpr DWORD kTimeoutMs = 2000;
+  constexpr std::size_t kCap = std::size_t{3} << 20;
+  std::string trickled;
+  for (int i = 0; i < 40; ++i) trickled += "<a href=\"//t/" + std::to_string(i) + "\">";
+  const struct {
+    const char* what;
+    const char* path;
+    std::string body;
+    DWORD shortestMs, longestMs;
+  } cases[] = {
+      {"silent after the request", "/silent", "", kTimeoutMs - 500, kTimeoutMs + 3000},
+      // Reads of 10240 bytes: the two whole ones stand, the one that timed out gives nothing.
+      {"silent after 25000 bytes", "/stall", Pattern(20480), kTimeoutMs - 500, kTimeoutMs + 3000},
+      {"one link every 0.5 s for 20 s", "/trickle", trickled, 19000, 30000},
+      {"an endless body", "/endless", Pattern(kCap), 0, 30000},
+  };
+  ASSERT_FALSE(Port("HOSTILE").empty()) << "run this program through download_servers.py";
+  SetLimitsForTesting(kTimeoutMs, kCap);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DWORD start = GetTickCount();
+    std::string body = Download("http://127.0.0.1:" + Port("HOSTILE") + c.path);
+    DWORD took = GetTickCount() - start;
+    EXPECT_EQ(body.size(), c.body.size());
+    EXPECT_TRUE(body == c.body);
+    EXPECT_GE(took, c.shortestMs);
+    EXPECT_LE(took, c.longestMs);
+    std::cout << "[ time     ] " << c.what << ": " << took << " ms, " << body.size() << " bytes\n";
+  }
+  SetLimitsForTesting(0, 0);
+  EXPECT_EQ(Download(Http("/after")), "the page");  // and the downloads go on as before
+  TakeConnections();
+}
+
 std::vector<std::uint32_t> readSizes;
 
 TEST(DownloadPage, AsksForTheReadSizeThatTheLengthGives) {

@@ -1,6 +1,6 @@
 #pragma once
 // Heaps for the block operations' seam: one that counts the calls that reach
-// it, one that refuses every request. The previous heap comes back when the
+// it, one that refuses every request, one that refuses every growth. The previous heap comes back when the
 // holder goes out of scope.
 
 #include <cstddef>
@@ -44,6 +44,12 @@ inline BlockHeap FailingHeap() {
       [](void*, std::size_t) -> void* { return nullptr; },
       [](void*) {},
   };
+}
+
+// Takes and gives back blocks as the heap before it did, but lets none grow.
+inline BlockHeap GrowthRefusingHeap() {
+  static const BlockHeap real = CurrentBlockHeap();
+  return {real.allocate, [](void*, std::size_t) -> void* { return nullptr; }, real.release};
 }
 
 class ScopedHeap {
