@@ -10,6 +10,7 @@
 #include "core/extract.h"
 #include "core/text_ops.h"
 #include "net/download.h"
+#include "win/wait_cursor.h"
 #include "window/link_list.h"
 
 namespace lf {
@@ -23,6 +24,8 @@ LinkList* TheLinkList() { return LiveControl<LinkList>(kMainWindowId, kLinkListI
 }  // namespace
 
 void OnFindClicked(EventRecord&) {
+  // Until the title is written, whatever the download brings.
+  WaitCursorScope wait;
   Text address = ReadProperty(kMainWindowId, kAddressFieldId, property::kEditContent, property::kWhole);
   ByteSet body = DownloadPage(address);
   address.Release();

@@ -5,6 +5,7 @@
 
 #include "app/fatal_box.h"
 #include "app/handlers.h"
+#include "app/link_commands.h"
 #include "app/process.h"
 #include "app/program.h"
 #include "app/registry.h"
@@ -54,7 +55,7 @@ void StartUp() {
   static const bool heapSet = (SetBlockHeap(ProcessBlockHeap()), true);
   (void)heapSet;
   SetFatalReporter(ShowFatalBox);
-  SetEventSink({FireEvent, ForgetLiveObjects});
+  SetEventSink({FireEvent, ForgetLiveObjects, OnListRequest});
   ProcessState& process = Process();
   if (!process.oleStarted) {
     OleInitialize(nullptr);

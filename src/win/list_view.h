@@ -37,6 +37,19 @@ inline int ListViewInsertItemDirectly(HWND list, const LVITEMA& item) {
 // The next entry after `after` (-1: from the top) in the given state, or -1.
 inline int ListViewNextItem(HWND list, int after, UINT state) { return ListView_GetNextItem(list, after, state); }
 
+// The entry whose icon or text is at a point of the list's client area, or -1.
+inline int ListViewEntryAt(HWND list, POINT client) {
+  LVHITTESTINFO hit{};
+  hit.pt = client;
+  int entry = ListView_HitTest(list, &hit);
+  return (hit.flags & LVHT_ONITEM) != 0 ? entry : -1;
+}
+// The rectangle of an entry's text in the list's client area; false when
+// there is no such entry.
+inline bool ListViewLabelRect(HWND list, int entry, RECT& rect) {
+  return ListView_GetItemRect(list, entry, &rect, LVIR_LABEL) != 0;
+}
+
 // Copies the text of a cell into buffer and gives the bytes copied.
 inline std::size_t ListViewItemText(HWND list, int entry, int cell, char* buffer, int size) {
   LVITEMA item{};

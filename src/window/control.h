@@ -37,6 +37,12 @@ class Control {
   virtual HBRUSH OnColour(HDC /*dc*/) { return nullptr; }
   // Whether the control wants a key (Tab, Enter, Esc) for itself.
   virtual bool ClaimsKey(UINT /*virtualKey*/) const { return false; }
+  // A key pressed with Ctrl, Shift or Alt while the control has the focus,
+  // other than the window's own Tab; true when the control carried it out.
+  virtual bool TakeShortcut(UINT /*virtualKey*/, bool /*ctrl*/, bool /*shift*/, bool /*alt*/) { return false; }
+  // WM_CONTEXTMENU from the control: the point on the screen, or -1, -1
+  // from the keyboard; true when the control took it.
+  virtual bool OnContextMenu(POINT /*screen*/) { return false; }
 
   // The kind's own properties (numbers from property::kFirstOwn); false
   // when the kind has no such one.

@@ -14,4 +14,8 @@ void ReportWindowEnded(std::uint32_t windowId) {
   if (g_sink.windowEnded != nullptr) g_sink.windowEnded(windowId);
 }
 
+void ReportListRequest(const ListRequest& request) {
+  if (g_sink.listRequest != nullptr) g_sink.listRequest(request);
+}
+
 }  // namespace lf

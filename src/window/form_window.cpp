@@ -141,7 +141,7 @@ bool FormWindow::OfferMessage(const MSG& message) {
     MoveFocus(!shift);
     return true;
   }
-  if (ctrl || shift || alt) return false;
+  if (ctrl || shift || alt) return focused != nullptr && focused->TakeShortcut(key, ctrl, shift, alt);
   if (key == VK_RETURN) {
     if (claimedByFocus()) return false;
     for (Control* control : TabOrder()) {
@@ -209,6 +209,13 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (Control* control = Control::FromHandle(w); control != nullptr && control->OnNotify(header, result))
           return result;
       }
+      break;
+    }
+    case WM_CONTEXTMENU: {
+      // Comes up from the control through the default handling of each parent.
+      POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      for (HWND w = reinterpret_cast<HWND>(wParam); w != nullptr && w != window; w = GetParent(w))
+        if (Control* control = Control::FromHandle(w); control != nullptr && control->OnContextMenu(screen)) return 0;
       break;
     }
     case WM_CLOSE:

@@ -1,7 +1,8 @@
 #pragma once
 // The kind 窗口: a top-level window of fixed size that holds the controls,
-// hands their notifications and colour questions to them, keeps the focus
-// among them and does the keyboard handling of Tab, Enter and Esc.
+// hands their notifications, colour questions and menu requests to them,
+// keeps the focus among them and does the keyboard handling of Tab, Enter
+// and Esc; other keys with a modifier go to the focused control.
 
 #include <windows.h>
 

@@ -9,6 +9,7 @@
 #include "win/controls.h"
 #include "win/list_view.h"
 #include "window/designed_font.h"
+#include "window/event_sink.h"
 
 namespace lf {
 
@@ -124,6 +125,45 @@ bool LinkList::OnNotify(const NMHDR& header, LRESULT& result) {
     default:
       return false;
   }
+}
+
+bool LinkList::TakeShortcut(UINT virtualKey, bool ctrl, bool shift, bool alt) {
+  if (!ctrl || shift || alt || (virtualKey != 'C' && virtualKey != VK_INSERT)) return false;
+  ListRequest request;
+  request.kind = ListRequest::Kind::kCopySelected;
+  request.windowId = windowId();
+  request.sourceId = entry().id;
+  ReportListRequest(request);
+  return true;
+}
+
+bool LinkList::OnContextMenu(POINT screen) {
+  HWND list = hwnd();
+  ListRequest request;
+  request.kind = ListRequest::Kind::kMenu;
+  request.windowId = windowId();
+  request.sourceId = entry().id;
+  POINT at = screen;
+  if (screen.x == -1 && screen.y == -1) {
+    // From the keyboard: below the selected entry's text while it is in
+    // view, else at the list's corner.
+    IndexArray selected = ListGetSelected(*this);
+    request.entry = selected.empty() ? -1 : selected.Member(1);
+    RECT label{}, client{}, shown{};
+    GetClientRect(list, &client);
+    at = POINT{0, 0};
+    if (request.entry >= 0 && ListViewLabelRect(list, request.entry, label) && IntersectRect(&shown, &label, &client))
+      at = POINT{label.left, label.bottom};
+    ClientToScreen(list, &at);
+  } else {
+    POINT client = screen;
+    ScreenToClient(list, &client);
+    request.entry = ListViewEntryAt(list, client);
+  }
+  request.x = at.x;
+  request.y = at.y;
+  ReportListRequest(request);
+  return true;
 }
 
 void ListDeleteColumn(LinkList& list, std::int32_t column) { ListViewDeleteColumn(list.hwnd(), column); }

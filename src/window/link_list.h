@@ -1,6 +1,7 @@
 #pragma once
 // The kind 超级列表框: the report-style list of links, and the five
-// operations through which the rest of the program uses it.
+// operations through which the rest of the program uses it. Copying and its
+// menu are asked of the application through the event sink.
 
 #include <cstdint>
 #include <optional>
@@ -16,6 +17,11 @@ class LinkList : public Control {
 
   bool Create(HWND parent, int childId, DWORD style);
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
+  // Ctrl+C and Ctrl+Insert ask to copy the selected entry.
+  bool TakeShortcut(UINT virtualKey, bool ctrl, bool shift, bool alt) override;
+  // The menu, for the entry under the pointer or, from the keyboard, the
+  // selected one.
+  bool OnContextMenu(POINT screen) override;
 
  private:
   OwnedFont font_;

@@ -4,7 +4,8 @@
     command_servers.py COMMAND [ARGS...]
 
 Serves a fresh folder over http on 127.0.0.1 (the tests write their pages
-into it), holds a port that refuses connections, and puts a stand-in
+into it; /slow/NAME answers with NAME after two seconds, /slow-drop/NAME
+hangs up after two seconds), holds a port that refuses connections, and puts a stand-in
 xdg-open first in PATH that appends its argument to a record file. Passes
 the port numbers and the folder and file (as Windows paths) in the
 environment and exits with COMMAND's status. Servers and COMMAND are
@@ -20,6 +21,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 
 LIFETIME = 300  # seconds the server lives at most
 COMMAND_TIMEOUT = 280
@@ -29,9 +31,22 @@ def windows_path(path):
     return "Z:" + str(path).replace("/", "\\")
 
 
+SLOW_SECONDS = 2
+
+
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
+
+    def do_GET(self):
+        for prefix in ("/slow/", "/slow-drop/"):
+            if self.path.startswith(prefix):
+                time.sleep(SLOW_SECONDS)
+                if prefix == "/slow-drop/":
+                    self.close_connection = True
+                    return
+                self.path = "/" + self.path[len(prefix):]
+        super().do_GET()
 
 
 def main():

@@ -245,5 +245,64 @@ TEST_F(FindCommandTest, ASearchGivesBackEveryBlockItTook) {
   EXPECT_EQ(Rows().size(), 100U);
 }
 
+// The pointer over the window while the find button's search runs.
+class WaitCursorTest : public FindCommandTest {
+ protected:
+  struct Seen {
+    milliseconds at;
+    HCURSOR cursor;
+  };
+
+  // Clicks 查找 for the address and records the cursor every 20 ms until
+  // the click has been handled.
+  std::vector<Seen> SearchWatchingTheCursor(const std::string& address) {
+    SetWindowTextA(Field(), address.c_str());
+    std::vector<Seen> seen;
+    std::atomic<bool> done{false};
+    auto start = std::chrono::steady_clock::now();
+    std::thread watch([&] {
+      for (int i = 0; i < 500 && !done; ++i) {  // 10 s at most
+        CURSORINFO info{};
+        info.cbSize = sizeof info;
+        GetCursorInfo(&info);
+        seen.push_back(
+            {std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start), info.hCursor});
+        std::this_thread::sleep_for(milliseconds(20));
+      }
+    });
+    Click(OnScreen(Button(), 40, 16));
+    PumpUntil([&] { return GetWindowTextLengthA(Main()) > 0; });
+    PumpFor(milliseconds(100));
+    done = true;
+    watch.join();
+    return seen;
+  }
+};
+
+TEST_F(WaitCursorTest, ShowsFromTheClickUntilTheTitleAlsoWhenTheDownloadFails) {
+  Load();
+  Serve("slow.html", "<a href=\"//s/1\">");
+  const HCURSOR wait = LoadCursor(nullptr, IDC_WAIT), arrow = LoadCursor(nullptr, IDC_ARROW);
+  const std::string base = "http://127.0.0.1:" + Variable("LF_TEST_PAGE_PORT");
+  for (const char* path : {"/slow/slow.html", "/slow-drop/slow.html"}) {
+    SCOPED_TRACE(path);
+    SetWindowTextA(Main(), "");
+    std::vector<Seen> seen = SearchWatchingTheCursor(base + path);
+    ASSERT_GT(seen.size(), 10u);
+    int waiting = 0, duringDownload = 0;
+    for (const Seen& s : seen) {
+      // The server holds the answer for two seconds after the click.
+      if (s.at > milliseconds(700) && s.at < milliseconds(1900)) {
+        ++duringDownload;
+        waiting += s.cursor == wait;
+      }
+    }
+    EXPECT_GT(duringDownload, 10);
+    EXPECT_EQ(waiting, duringDownload);
+    EXPECT_EQ(seen.back().cursor, arrow);
+  }
+  EXPECT_EQ(Rows(), std::vector<std::string>{"//s/1"});
+}
+
 }  // namespace
 }  // namespace lf::test

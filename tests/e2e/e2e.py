@@ -398,6 +398,298 @@ TESTS = {
 }
 
 
+# Copying and saving the links, and the wait cursor: the real clipboard,
+# the real save dialog and the pointer as another program sees it.
+
+import contextlib  # noqa: E402
+import http.server  # noqa: E402
+import threading  # noqa: E402
+
+LINKS_FIRST = gbk('<a href="http://例子.测试/路径?查询=值">中文</a> <a href="//ascii.example/a">a</a>')
+LINKS_SECOND = b'<a href="https://second.example/1">1</a> <a href="http://second.example/2">2</a>'
+
+
+def write_pages(pages):
+    for name, body in pages.items():
+        with open(os.path.join(PAGES, name), "wb") as f:
+            f.write(body)
+
+
+def clipboard():
+    """The X clipboard, which is Wine's, as UTF-8 text."""
+    out = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, timeout=10)
+    return out.stdout.decode("utf-8", "replace")
+
+
+def browser_stand_in(name):
+    """An xdg-open first in PATH that records what reaches the browser:
+    the environment for the program and a reader of the records."""
+    record = os.path.join(WORK, name + "-opened.txt")
+    bin_dir = os.path.join(WORK, name + "-browser")
+    os.makedirs(bin_dir, exist_ok=True)
+    with open(os.path.join(bin_dir, "xdg-open"), "w") as f:
+        f.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{record}'\n")
+    os.chmod(os.path.join(bin_dir, "xdg-open"), 0o755)
+    if os.path.exists(record):
+        os.remove(record)
+
+    def records():
+        if not os.path.exists(record):
+            return []
+        with open(record, "rb") as f:
+            return f.read().splitlines()
+
+    return dict(os.environ, PATH=bin_dir + os.pathsep + os.environ["PATH"]), records
+
+
+def windows_path(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+def wait_toplevel(count, what):
+    return wait_for(what, probe, lambda s: s.toplevel == count, seconds=10)
+
+
+def open_menu(program, row, state):
+    """Right-clicks the row's text and waits for the menu."""
+    left, top, right, bottom = state.labels[row]
+    xdo("mousemove", str(left + 6), str((top + bottom) // 2))
+    time.sleep(0.15)
+    xdo("click", "3")
+    wait_toplevel(2, "the menu")
+    time.sleep(0.3)
+
+
+def focus_list_row(row):
+    """Tab to the list, then the arrow keys to the row: a selection that
+    raises no click."""
+    for _ in range(4):
+        if probe().focus == 110:
+            break
+        xdo("key", "Tab")
+        time.sleep(0.3)
+    check(probe().focus == 110, "Tab did not reach the list")
+    xdo("key", "Home")
+    for _ in range(row):
+        xdo("key", "Down")
+    time.sleep(0.3)
+
+
+def test_copy_links(server):
+    """Ctrl+C on a GBK entry, the menu from the mouse and the keyboard,
+    复制全部网址 after two searches; none of it clicks or changes the list."""
+    write_pages({"links-first.html": LINKS_FIRST, "links-second.html": LINKS_SECOND})
+    env, opened = browser_stand_in(TEST)
+    program = Program(env)
+    try:
+        first = expected_for("links-first.html")
+        program.search(server.base + "links-first.html", first)
+        state = program.search(server.base + "links-second.html", expected_for("links-second.html"))
+        rows = state.items
+        gbk_row = rows.index(first[-1])
+        check(first[-1].decode("gbk").startswith("http://例子"), f"the GBK entry is {first[-1]!r}")
+
+        focus_list_row(gbk_row)
+        xdo("key", "ctrl+c")
+        wait_for("the GBK entry on the clipboard", clipboard, lambda text: text == rows[gbk_row].decode("gbk"))
+
+        xdo("key", "ctrl+Insert")  # the same entry once more, by the other key
+        time.sleep(0.3)
+        check(clipboard() == rows[gbk_row].decode("gbk"), "Ctrl+Insert changed what Ctrl+C copied")
+
+        # The menu key and Shift+F10 open the menu for the selected entry; Esc leaves it.
+        for keys in (["Menu"], ["shift+F10"]):
+            xdo("key", *keys)
+            wait_toplevel(2, f"the menu from {keys}")
+            xdo("key", "Escape")
+            wait_toplevel(1, f"the menu from {keys} to close")
+
+        # A right click opens the menu and clicks nothing; Esc leaves it.
+        state = probe()
+        open_menu(program, 0, state)
+        xdo("key", "Escape")
+        wait_toplevel(1, "the menu to close")
+        time.sleep(0.5)
+        check(opened() == [], f"a right click reached the browser: {opened()}")
+
+        # 复制全部网址 is the second item.
+        open_menu(program, 1, state)
+        xdo("key", "Down", "Down", "Return")
+        want = "".join(row.decode("gbk") + "\r\n" for row in rows)
+        got = wait_for("every entry on the clipboard", clipboard,
+                       lambda text: text.replace("\r\n", "\n") == want.replace("\r\n", "\n"))
+        check(got.splitlines() == [row.decode("gbk") for row in rows], f"copied {got!r}")
+
+        after = probe()
+        check(after.items == rows, "copying changed the list")
+        check(after.toplevel == 1 and after.title == state.title, "copying changed the window")
+        time.sleep(0.5)
+        check(opened() == [], f"copying reached the browser: {opened()}")
+        screenshot()
+    finally:
+        program.stop()
+
+
+def save_through_dialog(program, path):
+    """保存全部网址… from the menu of the top row, the path typed into the
+    save dialog."""
+    open_menu(program, 0, probe())
+    xdo("key", "Up", "Return")  # the last item
+    wait_toplevel(2, "the save dialog")
+    time.sleep(1.0)
+    xdo("key", "End", "shift+Home", "BackSpace")
+    xdo("type", "--delay", "15", path)
+    xdo("key", "Return")
+
+
+def test_save_links(server):
+    """保存全部网址… through the real dialog writes the list in GBK, byte for
+    byte, and replaces an older file after asking; a folder that cannot be
+    written gives the box that names the file and leaves no file."""
+    write_pages({"links-first.html": LINKS_FIRST, "links-second.html": LINKS_SECOND})
+    folder = os.path.join(WORK, "saved")
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    target = os.path.join(folder, "links.txt")
+    program = Program()
+    try:
+        program.search(server.base + "links-first.html", expected_for("links-first.html"))
+        rows = program.search(server.base + "links-second.html", expected_for("links-second.html")).items
+        want = b"".join(row + b"\r\n" for row in rows)
+
+        save_through_dialog(program, windows_path(target))
+        wait_toplevel(1, "the dialog to close")
+        wait_for("the saved file", lambda: os.path.exists(target) and open(target, "rb").read(),
+                 lambda data: data == want, seconds=10)
+        check(os.listdir(folder) == ["links.txt"], f"the folder holds {os.listdir(folder)}")
+
+        # Saving again over it: the dialog asks first; yes replaces it whole.
+        with open(target, "wb") as f:
+            f.write(b"an older and much longer file than the list" * 10)
+        save_through_dialog(program, windows_path(target))
+        time.sleep(1.0)
+        check(probe().toplevel >= 2, "no question before replacing the file")
+        xdo("key", "alt+y")
+        wait_toplevel(1, "the question and the dialog to close")
+        wait_for("the replaced file", lambda: open(target, "rb").read(), lambda data: data == want, seconds=10)
+        check(os.listdir(folder) == ["links.txt"], f"the folder holds {os.listdir(folder)}")
+
+        with unwritable_folder() as locked:
+            unwritable = os.path.join(locked, "links.txt")
+            save_through_dialog(program, windows_path(unwritable))
+            check_failed_save(unwritable, rows)
+    finally:
+        program.stop()
+
+
+@contextlib.contextmanager
+def unwritable_folder():
+    """A folder that takes no new file: a read-only file system for root,
+    whom permissions do not stop, else one without write permission."""
+    folder = os.path.join(WORK, "read-only")
+    os.makedirs(folder, exist_ok=True)
+    if os.geteuid() == 0:
+        subprocess.run(["mount", "-t", "tmpfs", "-o", "ro,size=64k", "lf-read-only", folder], check=True, timeout=10)
+        try:
+            yield folder
+        finally:
+            subprocess.run(["umount", folder], timeout=10)
+    else:
+        os.chmod(folder, 0o555)
+        try:
+            yield folder
+        finally:
+            os.chmod(folder, 0o755)
+
+
+def check_failed_save(unwritable, rows):
+    """The box titled 保存全部网址 is shown, no file is left, the list stays."""
+    box = wait_for("the box of the failed save",
+                   lambda: subprocess.run(["xdotool", "search", "--name", "^保存全部网址$"],
+                                          capture_output=True, timeout=10).stdout.split(),
+                   bool, seconds=10)
+    check(len(box) == 1, f"{len(box)} boxes titled 保存全部网址")
+    screenshot()
+    check(os.listdir(os.path.dirname(unwritable)) == [], "a file in the folder that cannot be written")
+    xdo("key", "Return")
+    wait_toplevel(1, "the box to close")
+    check(probe().items == rows, "saving changed the list")
+
+
+class SlowPages:
+    """A loopback server that answers /NAME after two seconds with the page
+    and /drop/NAME after two seconds with nothing at all."""
+
+    def __init__(self, pages):
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def log_message(self, *args):
+                pass
+
+            def do_GET(self):
+                time.sleep(2)
+                if self.path.startswith("/drop/"):
+                    self.close_connection = True
+                    return
+                body = pages.get(self.path.lstrip("/"), b"")
+                self.send_response(200)
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.server.daemon_threads = True
+        self.base = f"http://127.0.0.1:{self.server.server_address[1]}/"
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        timer = threading.Timer(120, self.server.shutdown)
+        timer.daemon = True
+        timer.start()
+
+    def stop(self):
+        self.server.shutdown()
+
+
+def cursor():
+    """The handle of the pointer shown, in the program's own numbering."""
+    with open(os.path.join(WORK, "cursor.txt"), "w+b") as out:
+        subprocess.run([WINE_RUN, PROBE, "cursor"], stdin=subprocess.DEVNULL, stdout=out,
+                       stderr=subprocess.DEVNULL, timeout=30)
+        out.seek(0)
+        words = out.read().decode("ascii", "replace").split()
+    return words[1] if len(words) == 2 and words[0] == "cursor" and words[1] != "0" else None
+
+
+def test_wait_cursor(_server):
+    """While a slow page downloads the pointer is another than the arrow
+    over the button; once the title is written it is the arrow again, also
+    after a download that fails."""
+    slow = SlowPages({"slow.html": b'<a href="//slow.example/1">1</a>'})
+    program = Program()
+    try:
+        for path, count in (("slow.html", 1), ("drop/slow.html", 0)):
+            program.type_address(slow.base + path)
+            xdo("mousemove", str(program.button[0]), str(program.button[1]))
+            time.sleep(0.3)
+            arrow = wait_for("the pointer", cursor, bool, seconds=10)
+            xdo("click", "1")
+            started = time.monotonic()
+            during = []
+            for _ in range(40):
+                if time.monotonic() - started > 1.7:
+                    break
+                during.append(cursor())
+            check(any(c not in (None, arrow) for c in during), f"{path}: the pointer stayed {arrow}: {during}")
+            wait_for(f"the title after {path}", probe, lambda s: s.title == f"找到约{count}条", seconds=15)
+            after = cursor()
+            check(after == arrow, f"{path}: after the search the pointer is {after}, before it was {arrow}")
+            time.sleep(0.6)
+    finally:
+        program.stop()
+        slow.stop()
+
+
+TESTS.update({"copy_links": test_copy_links, "save_links": test_save_links, "wait_cursor": test_wait_cursor})
+
+
 def main():
     os.makedirs(WORK, exist_ok=True)
     started = time.monotonic()

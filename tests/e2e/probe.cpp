@@ -1,6 +1,10 @@
 // Reads the state of a running linkfinder window from another process, the
 // way an end-to-end test needs it, without any hook in the program:
 //   lfprobe            one report of the window
+//   lfprobe cursor     only the pointer shown, without a message to the
+//                      program, so that it answers while the program is busy:
+//                      cursor <handle> (a handle value of the program's
+//                      process, comparable only with another such reading)
 // Output lines (texts as hex of their GBK bytes):
 //   window <left> <top> <right> <bottom>
 //   title <hex>
@@ -18,6 +22,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -86,11 +91,22 @@ BOOL CALLBACK CountTopLevel(HWND window, LPARAM param) {
   return TRUE;
 }
 
+void PrintCursor() {
+  CURSORINFO shown{};
+  shown.cbSize = sizeof shown;
+  GetCursorInfo(&shown);
+  std::printf("cursor %llx\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(shown.hCursor)));
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   HWND window = FindWindowA("LinkFinderWindow", nullptr);
   if (window == nullptr) return 1;
+  if (argc > 1 && std::strcmp(argv[1], "cursor") == 0) {
+    PrintCursor();
+    return 0;
+  }
   RECT r;
   GetWindowRect(window, &r);
   std::printf("window %ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);

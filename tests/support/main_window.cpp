@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/link_commands.h"
 #include "app/program.h"
 #include "app/registry.h"
 #include "core/designed.h"
@@ -10,15 +11,51 @@
 namespace lf::test {
 
 std::vector<RecordedEvent> MainWindowTest::recorded;
+UINT MainWindowTest::menuChoice = 0;
+std::optional<std::string> MainWindowTest::savePath;
+std::vector<std::vector<MenuItemSeen>> MainWindowTest::menusShown;
+std::vector<POINT> MainWindowTest::menuPoints;
+std::vector<std::string> MainWindowTest::errorsShown;
+
+namespace {
+
+UINT StandInMenu(HMENU menu, HWND, POINT screen) {
+  std::vector<MenuItemSeen> items;
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+    char text[128] = {};
+    GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+    items.push_back({text, (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) == 0});
+  }
+  MainWindowTest::menusShown.push_back(std::move(items));
+  MainWindowTest::menuPoints.push_back(screen);
+  return MainWindowTest::menuChoice;
+}
+
+std::optional<std::string> StandInSaveDialog(HWND, const SaveQuestion&) { return MainWindowTest::savePath; }
+
+void StandInErrorBox(HWND, const char* text, const char* title) {
+  MainWindowTest::errorsShown.push_back(std::string(title) + "\n" + text);
+}
+
+const LinkCommandUi kStandInUi{StandInMenu, StandInSaveDialog, StandInErrorBox};
+
+}  // namespace
 
 void MainWindowTest::SetUp() {
   recorded.clear();
+  menuChoice = 0;
+  savePath.reset();
+  menusShown.clear();
+  menuPoints.clear();
+  errorsShown.clear();
   StartUp();
+  ReplaceLinkCommandUiForTesting(&kStandInUi);
 }
 
 void MainWindowTest::TearDown() {
   if (HWND main = Main(); main != nullptr && IsWindow(main)) DestroyWindow(main);
   PumpFor(std::chrono::milliseconds(20));
+  ReplaceLinkCommandUiForTesting(nullptr);
 }
 
 void MainWindowTest::Recorder(EventRecord& event) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,12 @@
 #include "window/link_list.h"
 
 namespace lf::test {
+
+// An item of a menu that the program showed.
+struct MenuItemSeen {
+  std::string text;
+  bool enabled;
+};
 
 struct RecordedEvent {
   std::uint32_t sourceId;
@@ -50,6 +57,15 @@ class MainWindowTest : public ::testing::Test {
   std::vector<std::int32_t> NumbersOf(std::uint32_t sourceId) const;
 
   static std::vector<RecordedEvent> recorded;
+
+ public:
+  // The link commands' menu, save dialog and error box would wait for a
+  // person: here they record what they were asked and answer as set.
+  static UINT menuChoice;                      // 0: the menu is left
+  static std::optional<std::string> savePath;  // nothing: the dialog is cancelled
+  static std::vector<std::vector<MenuItemSeen>> menusShown;
+  static std::vector<POINT> menuPoints;
+  static std::vector<std::string> errorsShown;  // title, a line break, the text
 
  private:
   static void Recorder(EventRecord& event);

@@ -56,6 +56,14 @@ void PressKey(WORD virtualKey, bool shift) {
   PumpFor(std::chrono::milliseconds(150));
 }
 
+void PressWithCtrl(WORD virtualKey) {
+  SendKey(VK_CONTROL, false);
+  SendKey(virtualKey, false);
+  SendKey(virtualKey, true);
+  SendKey(VK_CONTROL, true);
+  PumpFor(std::chrono::milliseconds(150));
+}
+
 // A press sent right behind a move was now and then seen at the old place:
 // wait until the pointer is there.
 void PointAt(POINT screen) {

@@ -15,6 +15,8 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds time
 void PumpFor(std::chrono::milliseconds duration);
 
 void PressKey(WORD virtualKey, bool shift = false);
+// The key with Ctrl held.
+void PressWithCtrl(WORD virtualKey);
 // Moves the pointer and waits until it is there.
 void PointAt(POINT screen);
 // Presses and releases a mouse button where the pointer already is and

@@ -9,6 +9,10 @@ lf_packages=(
   wine wine64 fonts-wine
   xvfb xauth xdotool imagemagick
   locales fonts-wqy-zenhei
+  # The face that the Wine prefix draws its GUI fonts with (display.sh).
+  fonts-wqy-microhei
+  # Reads the X clipboard, which is Wine's, in the end-to-end tests.
+  xclip
   lynx
   debian-reference-zh-cn bash-doc
 )

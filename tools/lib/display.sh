@@ -32,17 +32,43 @@ lf_release_display() {
   fi
 }
 
+# Gives the prefix at $1 a face that draws every text of the window whole.
+# The GUI font (MS Shell Dlg, which is SimSun in this locale), Tahoma and
+# 宋体 would all fall to WenQuanYi Zen Hei, which draws 查找 and 网址 at 12
+# pixels with strokes missing; WenQuanYi Micro Hei draws them whole.
+# regedit reads the non-ASCII name only from a UTF-16 file.
+lf_prefix_fonts() {
+  local prefix=$1 reg face='"WenQuanYi Micro Hei"'
+  reg=$(mktemp --suffix=.reg)
+  {
+    printf '\xff\xfe'
+    {
+      printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+      printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+      printf '"SimSun"=%s\r\n"NSimSun"=%s\r\n"Tahoma"=%s\r\n"宋体"=%s\r\n' "$face" "$face" "$face" "$face"
+    } | iconv -f UTF-8 -t UTF-16LE
+  } >"$reg"
+  WINEPREFIX=$prefix /usr/lib/wine/wine64 regedit /S "$(WINEPREFIX=$prefix winepath -w "$reg" 2>/dev/null)"
+  WINEPREFIX=$prefix wineserver -w
+  rm -f "$reg"
+  # This Wine loads none of the fonts of its own data folder, and without
+  # Marlett the caption buttons show the letters 0, 1 and r.
+  local marlett=/usr/share/wine/fonts/marlett.ttf
+  [ -f "$marlett" ] && ln -sf "$marlett" "$prefix/drive_c/windows/Fonts/marlett.ttf"
+  return 0
+}
+
 # Makes the Wine prefix at $1 unless it exists; one maker at a time.
 # Its programs run in one virtual desktop of the screen's size: windows get
 # Wine's frames and captions, and closing a window does not wait two
 # seconds for a window manager that is not there.
 lf_wine_prefix() {
   local prefix=$1
-  [ -f "$prefix/.linkfinder-ready" ] && return 0
+  [ -f "$prefix/.linkfinder-ready-2" ] && return 0
   mkdir -p "$(dirname "$prefix")"
   (
     flock 9
-    if [ ! -f "$prefix/.linkfinder-ready" ]; then
+    if [ ! -f "$prefix/.linkfinder-ready-2" ]; then
       WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1
       local reg
       reg=$(mktemp --suffix=.reg)
@@ -50,8 +76,9 @@ lf_wine_prefix() {
       WINEPREFIX=$prefix /usr/lib/wine/wine64 regedit /S "$(WINEPREFIX=$prefix winepath -w "$reg" 2>/dev/null)"
       WINEPREFIX=$prefix wineserver -w
       rm -f "$reg"
-      touch "$prefix/.linkfinder-ready"
+      lf_prefix_fonts "$prefix"
+      touch "$prefix/.linkfinder-ready-2"
     fi
   ) 9>"$prefix.lock"
-  [ -f "$prefix/.linkfinder-ready" ] || { echo "could not make the Wine prefix $prefix" >&2; return 1; }
+  [ -f "$prefix/.linkfinder-ready-2" ] || { echo "could not make the Wine prefix $prefix" >&2; return 1; }
 }
