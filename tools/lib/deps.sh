@@ -10,6 +10,8 @@ lf_packages=(
   xvfb xauth xdotool imagemagick
   locales fonts-wqy-zenhei
   lynx
+  # Real documentation pages that the end-to-end tests search
+  # (DEBIAN_PAGES in tests/e2e/e2e.py): pages the project did not write.
   debian-reference-zh-cn bash-doc
 )
 
