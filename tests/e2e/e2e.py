@@ -386,10 +386,12 @@ def test_open_links(server):
 
 
 def test_tools_run(_server):
-    """tools/run without a display shows its demonstration."""
+    """tools/run without a display shows its demonstration, with the
+    program of this build (a test must not rebuild the tree it runs from)."""
     shot = os.path.join(ROOT, "build", "run", "screenshot.png")
     start = time.time()
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "LF_WINEPREFIX", "WINEPREFIX")}
+    env["LF_RUN_BUILD"] = BUILD
     run = subprocess.run([os.path.join(ROOT, "tools", "run")], env=env, capture_output=True, timeout=240)
     out = run.stdout.decode("utf-8", "replace")
     check(run.returncode == 0, f"tools/run failed ({run.returncode}):\n{out}{run.stderr.decode(errors='replace')}")
