@@ -114,6 +114,7 @@ class State:
         self.items = []
         self.labels = {}
         self.toplevel = 0
+        self.error = None
         for line in text.splitlines():
             key, _, rest = line.strip().partition(" ")
             if key == "window":
@@ -131,6 +132,8 @@ class State:
                 self.labels[index] = rect
             elif key == "toplevel":
                 self.toplevel = int(rest)
+            elif key == "error":
+                self.error = rest
 
     def __repr__(self):
         return (f"window={self.window} title={self.title!r} focus={self.focus} "
@@ -144,7 +147,9 @@ def probe():
         subprocess.run([WINE_RUN, PROBE], stdin=subprocess.DEVNULL, stdout=out,
                        stderr=subprocess.DEVNULL, timeout=30)
         out.seek(0)
-        return State(out.read().decode("ascii", "replace"))
+        state = State(out.read().decode("ascii", "replace"))
+    check(state.error is None, f"the probe: {state.error}")
+    return state
 
 
 def xdo(*args):
