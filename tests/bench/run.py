@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Runs the benchmarks side by side and prints one table of medians.
 
-    run.py ROOT HOST_BUILD WIN_BUILD [--reps N] [--only host|wine]
+    run.py ROOT HOST_BUILD WIN_BUILD [--win32-build DIR] [--reps N] [--only host|wine]
+
+WIN_BUILD is the 64-bit Windows build; with --win32-build the click is
+timed on the 32-bit build too, in the same repetitions.
 
 Every repetition runs each peer once, in turn, so that the noise of a
 shared machine falls on all of them alike.
@@ -97,6 +100,7 @@ def host_rows(args, pages):
 
 def wine_rows(args, root, pages):
     bench = os.path.join(args.win_build, "tests/bench/click_bench.exe")
+    bench32 = args.win32_build and os.path.join(args.win32_build, "tests/bench/click_bench.exe")
     wine_run = os.path.join(root, "tools/wine-run")
     sizes = []
     for count in (1000, 10000, 100000):
@@ -112,15 +116,17 @@ def wine_rows(args, root, pages):
             time.sleep(0.05)
         base = "http://127.0.0.1:%s/" % open(port_file).read()
         env = dict(os.environ)
-        # The first run makes the Wine prefix; it is not measured.
-        run_wine([wine_run, bench, base + sizes[0][1], str(sizes[0][0])], env)
-        kinds = ("click", "nostyle", "curl", "lynx")
+        # The first run of each build makes its Wine prefix; it is not measured.
+        for program in filter(None, (bench, bench32)):
+            run_wine([wine_run, program, base + sizes[0][1], str(sizes[0][0])], env)
+        kinds = ("click", "nostyle", "click32", "nostyle32", "curl", "lynx")
         times = {(c, k): [] for c, _, _ in sizes for k in kinds}
         steps = {c: [] for c, _, _ in sizes}
         alone = {c: [] for c, _, _ in sizes}
+        gave_up = {}  # the limit lynx ran past, by page: it is not run again there
 
-        def click_bench(url, count, *mode):
-            out = run_wine([wine_run, bench, url, str(count), *mode], env)
+        def click_bench(url, count, *mode, program=bench):
+            out = run_wine([wine_run, program, url, str(count), *mode], env)
             return {k: float(v) for k, v in (kv.split("=") for kv in out.split())}
 
         for _ in range(args.reps):
@@ -131,13 +137,23 @@ def wine_rows(args, root, pages):
                 steps[count].append(values)
                 times[(count, "nostyle")].append(click_bench(url, count, "style-off")["click"])
                 alone[count].append(click_bench(url, count, "no-list")["steps_peak_growth_mb"])
+                if bench32:
+                    times[(count, "click32")].append(click_bench(url, count, program=bench32)["click"])
+                    times[(count, "nostyle32")].append(
+                        click_bench(url, count, "style-off", program=bench32)["click"])
                 seconds, out = timed_shell("curl -s '%s' | " % url + GREP.format(src=""))
                 assert int(out) == count, (out, count)
                 times[(count, "curl")].append(seconds)
-                seconds, _ = timed_shell("lynx -dump -listonly '%s' | wc -l" % url)
-                times[(count, "lynx")].append(seconds)
+                if count in gave_up:
+                    continue
+                try:
+                    seconds, _ = timed_shell("lynx -dump -listonly '%s' | wc -l" % url)
+                    times[(count, "lynx")].append(seconds)
+                except subprocess.TimeoutExpired as late:
+                    gave_up[count] = late.timeout
+                    STALLS.append("lynx on %s: no end within %d s, not run again there" % (name, late.timeout))
         for count, name, size in sizes:
-            med = {k: statistics.median(times[(count, k)]) for k in kinds}
+            med = {k: statistics.median(times[(count, k)]) for k in kinds if times[(count, k)]}
             s = steps[count]
             m = lambda key: statistics.median(v[key] for v in s)
             inserts = m("click") - m("download") - m("totext") - m("walk")
@@ -158,9 +174,18 @@ def wine_rows(args, root, pages):
                          "%.1f MB / %.1f MB (entry text %.1f MB)" %
                          (m("peak_ws_mb") - m("ws_before_mb"), m("private_after_mb") - m("private_before_mb"),
                           m("link_mb")), "", []))
+            if bench32:
+                rows.append((label, "  the same click on the 32-bit build (style on)", med["click32"], "",
+                             ratio("click32"), times[(count, "click32")]))
+                rows.append((label, "  the same click on the 32-bit build, style off", med["nostyle32"], "",
+                             ratio("nostyle32"), times[(count, "nostyle32")]))
             rows.append((label, "curl -s \\| grep -o \\| grep -F //", med["curl"], "", ratio("curl"),
                          times[(count, "curl")]))
-            rows.append((label, "lynx -dump -listonly", med["lynx"], "", ratio("lynx"), times[(count, "lynx")]))
+            if count in gave_up:
+                rows.append((label, "lynx -dump -listonly", None, "> %d s (ran past its limit)" % gave_up[count],
+                             "> %.2f×" % (gave_up[count] / med["click"]), times[(count, "lynx")]))
+            else:
+                rows.append((label, "lynx -dump -listonly", med["lynx"], "", ratio("lynx"), times[(count, "lynx")]))
     finally:
         server.terminate()
         server.wait(timeout=10)
@@ -197,6 +222,7 @@ def main():
     parser.add_argument("root")
     parser.add_argument("host_build")
     parser.add_argument("win_build")
+    parser.add_argument("--win32-build")
     parser.add_argument("--reps", type=int, default=5)
     parser.add_argument("--only", choices=("host", "wine"))
     args = parser.parse_args()

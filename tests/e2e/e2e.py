@@ -106,6 +106,7 @@ class State:
         self.items = []
         self.labels = {}
         self.toplevel = 0
+        self.error = None
         for line in text.splitlines():
             key, _, rest = line.strip().partition(" ")
             if key == "window":
@@ -123,6 +124,8 @@ class State:
                 self.labels[index] = rect
             elif key == "toplevel":
                 self.toplevel = int(rest)
+            elif key == "error":
+                self.error = rest
 
     def __repr__(self):
         return (f"window={self.window} title={self.title!r} focus={self.focus} "
@@ -136,7 +139,9 @@ def probe():
         subprocess.run([WINE_RUN, PROBE], stdin=subprocess.DEVNULL, stdout=out,
                        stderr=subprocess.DEVNULL, timeout=30)
         out.seek(0)
-        return State(out.read().decode("ascii", "replace"))
+        state = State(out.read().decode("ascii", "replace"))
+    check(state.error is None, f"the probe: {state.error}")
+    return state
 
 
 def xdo(*args):
@@ -378,10 +383,12 @@ def test_open_links(server):
 
 
 def test_tools_run(_server):
-    """tools/run without a display shows its demonstration."""
+    """tools/run without a display shows its demonstration, with the
+    program of this build (a test must not rebuild the tree it runs from)."""
     shot = os.path.join(ROOT, "build", "run", "screenshot.png")
     start = time.time()
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "LF_WINEPREFIX", "WINEPREFIX")}
+    env["LF_RUN_BUILD"] = BUILD
     run = subprocess.run([os.path.join(ROOT, "tools", "run")], env=env, capture_output=True, timeout=240)
     out = run.stdout.decode("utf-8", "replace")
     check(run.returncode == 0, f"tools/run failed ({run.returncode}):\n{out}{run.stderr.decode(errors='replace')}")

@@ -16,7 +16,8 @@
 //                         (screen rectangle of the text of each visible entry)
 //   toplevel <count>      (visible top-level windows of the program: a box
 //                          that the program showed makes it more than 1)
-// Exit code 1 when no window is found.
+//   error <text>          (the list cannot be read by this probe)
+// Exit code 1 when no window is found, 2 after an error line.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -78,6 +79,13 @@ bool LabelRect(HWND list, HANDLE process, int item, RECT* out) {
   return true;
 }
 
+// LVITEMA differs between 32 and 64 bits, so only a probe of the program's
+// own bitness can read its list.
+bool SameBitness(HANDLE process) {
+  BOOL mine = FALSE, theirs = FALSE;
+  return IsWow64Process(GetCurrentProcess(), &mine) && IsWow64Process(process, &theirs) && mine == theirs;
+}
+
 struct TopLevelCount {
   DWORD processId;
   int count;
@@ -136,8 +144,14 @@ int main(int argc, char** argv) {
   std::printf("\n");
   int items = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
   std::printf("items %d\n", items);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  HANDLE process = OpenProcess(
+      PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
   if (process == nullptr) return 0;
+  if (!SameBitness(process)) {
+    std::printf("error the program's bitness is not this probe's: use the probe of the program's build\n");
+    CloseHandle(process);
+    return 2;
+  }
   for (int i = 0; i < items; ++i) PrintHex("item", ItemText(list, process, i));
   int top = static_cast<int>(SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
   int visible = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));

@@ -58,17 +58,29 @@ lf_prefix_fonts() {
   return 0
 }
 
-# Makes the Wine prefix at $1 unless it exists; one maker at a time.
+# Whether the prefix at $1 is made and has every half this Wine has: one
+# made before the 32-bit half was installed lacks its system folder for
+# good (its 32-bit programs fail to load kernel32.dll) and is made anew.
+lf_prefix_ready() {
+  [ -f "$1/.linkfinder-ready-2" ] || return 1
+  [ ! -x /usr/lib/wine/wine ] || [ -f "$1/drive_c/windows/syswow64/kernel32.dll" ]
+}
+
+# Makes the Wine prefix at $1 unless it is ready; one maker at a time.
 # Its programs run in one virtual desktop of the screen's size: windows get
 # Wine's frames and captions, and closing a window does not wait two
 # seconds for a window manager that is not there.
 lf_wine_prefix() {
   local prefix=$1
-  [ -f "$prefix/.linkfinder-ready-2" ] && return 0
+  lf_prefix_ready "$prefix" && return 0
   mkdir -p "$(dirname "$prefix")"
   (
     flock 9
-    if [ ! -f "$prefix/.linkfinder-ready-2" ]; then
+    if ! lf_prefix_ready "$prefix"; then
+      if [ -e "$prefix" ]; then
+        WINEPREFIX=$prefix wineserver -k 2>/dev/null
+        rm -rf "$prefix"
+      fi
       WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1
       local reg
       reg=$(mktemp --suffix=.reg)
@@ -80,5 +92,5 @@ lf_wine_prefix() {
       touch "$prefix/.linkfinder-ready-2"
     fi
   ) 9>"$prefix.lock"
-  [ -f "$prefix/.linkfinder-ready-2" ] || { echo "could not make the Wine prefix $prefix" >&2; return 1; }
+  lf_prefix_ready "$prefix" || { echo "could not make the Wine prefix $prefix" >&2; return 1; }
 }
