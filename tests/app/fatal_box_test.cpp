@@ -5,13 +5,13 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/child_process.h"
 #include "support/screen_icon.h"
+#include "support/test_heap.h"
 
 namespace lf {
 namespace {
@@ -168,8 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                 Links(3, 20) + std::string(300001 - 3 * 31, 'p'), 300002},
         BoxCase{"SearchEntryCopy", "fatal_child.exe", "search", true, AllocationText(701), Links(2, 700), 701},
         BoxCase{"SearchTitle", "fatal_child.exe", "search", true, AllocationText(10), Links(3, 12), 10, 2},
-        BoxCase{"StandardContainer", "fatal_child.exe", "new", true,
-                AllocationText(std::numeric_limits<std::ptrdiff_t>::max() / 2 + 1)},
+        BoxCase{"StandardContainer", "fatal_child.exe", "new", true, AllocationText(testing::kUngrantableSize + 1)},
         BoxCase{"BrokenEditSettings", "fatal_child_bad_edit.exe", "start", false, TextPart("载入启动窗口失败")},
         BoxCase{"NoDescriptions", "fatal_child_no_descriptions.exe", "start", false,
                 TextPart("载入窗口模板数据段出错!")}),

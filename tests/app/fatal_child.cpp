@@ -11,7 +11,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 #include <string>
 #include <string_view>
 
@@ -22,6 +21,7 @@
 #include "core/fatal.h"
 #include "core/memory.h"
 #include "core/values.h"
+#include "support/test_heap.h"
 
 namespace {
 
@@ -63,9 +63,12 @@ void CauseFatalError() {
   } else if (g_case == "empty") {
     lf::ReportFatalError(0, "");
   } else if (g_case == "new") {
-    // A standard container that cannot grow; the use keeps the request from being optimised away.
+    // A standard container that cannot grow: half the address space, which
+    // neither build can hold (a quarter of the 32-bit one may well be had),
+    // and not past the container's or allocator's own limits, which would
+    // throw before asking operator new. The use keeps the request.
     std::string huge;
-    huge.reserve(std::numeric_limits<std::ptrdiff_t>::max() / 2);
+    huge.reserve(lf::testing::kUngrantableSize);
     Mark(huge.c_str());
   }
 }

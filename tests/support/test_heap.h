@@ -9,6 +9,10 @@
 
 namespace lf::testing {
 
+// A request that no heap of either build grants (half the address space),
+// yet within what the standard containers and allocator ask operator new for.
+inline constexpr std::size_t kUngrantableSize = static_cast<std::size_t>(-1) / 2 - 0xFFFF;
+
 struct HeapCalls {
   int allocations = 0;
   int resizes = 0;
