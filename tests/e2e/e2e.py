@@ -258,6 +258,37 @@ def prepare_pages():
         shutil.copyfile(source, os.path.join(PAGES, name))
 
 
+def tab_to(control_id, what, pause):
+    """Presses Tab until the control with that platform id has the focus."""
+    for _ in range(4):
+        if probe().focus == control_id:
+            break
+        xdo("key", "Tab")
+        time.sleep(pause)
+    check(probe().focus == control_id, f"Tab did not reach {what}")
+
+
+def browser_stand_in(name):
+    """An xdg-open first in PATH that records what reaches the browser:
+    the environment for the program and a reader of the records."""
+    record = os.path.join(WORK, name + "-opened.txt")
+    bin_dir = os.path.join(WORK, name + "-browser")
+    os.makedirs(bin_dir, exist_ok=True)
+    with open(os.path.join(bin_dir, "xdg-open"), "w") as f:
+        f.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{record}'\n")
+    os.chmod(os.path.join(bin_dir, "xdg-open"), 0o755)
+    if os.path.exists(record):
+        os.remove(record)
+
+    def records():
+        if not os.path.exists(record):
+            return []
+        with open(record, "rb") as f:
+            return f.read().splitlines()
+
+    return dict(os.environ, PATH=bin_dir + os.pathsep + os.environ["PATH"]), records
+
+
 def test_start_and_keys(server):
     """A fresh start, Tab and Shift+Tab, Space on the button, Esc."""
     program = Program()
@@ -292,12 +323,7 @@ def test_start_and_keys(server):
     check(backward == forward[-2::-1] + [100], f"Shift+Tab visits {backward}, Tab visited {forward}")
 
     def space_on_button():
-        for _ in range(4):
-            if probe().focus == 100:
-                break
-            xdo("key", "Tab")
-            time.sleep(0.2)
-        check(probe().focus == 100, "Tab did not reach the button")
+        tab_to(100, "the button", pause=0.2)
         xdo("key", "space")
 
     program.search(server.base + "one.html", expected_for("one.html"), press=space_on_button)
@@ -335,22 +361,7 @@ def test_search_pages(server):
 def test_open_links(server):
     """Clicks on entries: web addresses reach the browser as expected,
     everything else not at all."""
-    opened = os.path.join(WORK, "opened.txt")
-    bin_dir = os.path.join(WORK, "browser")
-    os.makedirs(bin_dir, exist_ok=True)
-    with open(os.path.join(bin_dir, "xdg-open"), "w") as f:
-        f.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{opened}'\n")
-    os.chmod(os.path.join(bin_dir, "xdg-open"), 0o755)
-    if os.path.exists(opened):
-        os.remove(opened)
-    env = dict(os.environ, PATH=bin_dir + os.pathsep + os.environ["PATH"])
-
-    def records():
-        if not os.path.exists(opened):
-            return []
-        with open(opened, "rb") as f:
-            return f.read().splitlines()
-
+    env, records = browser_stand_in(TEST)
     program = Program(env)
     try:
         entries = expected_for("open.html")
@@ -428,27 +439,6 @@ def clipboard():
     return out.stdout.decode("utf-8", "replace")
 
 
-def browser_stand_in(name):
-    """An xdg-open first in PATH that records what reaches the browser:
-    the environment for the program and a reader of the records."""
-    record = os.path.join(WORK, name + "-opened.txt")
-    bin_dir = os.path.join(WORK, name + "-browser")
-    os.makedirs(bin_dir, exist_ok=True)
-    with open(os.path.join(bin_dir, "xdg-open"), "w") as f:
-        f.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{record}'\n")
-    os.chmod(os.path.join(bin_dir, "xdg-open"), 0o755)
-    if os.path.exists(record):
-        os.remove(record)
-
-    def records():
-        if not os.path.exists(record):
-            return []
-        with open(record, "rb") as f:
-            return f.read().splitlines()
-
-    return dict(os.environ, PATH=bin_dir + os.pathsep + os.environ["PATH"]), records
-
-
 def windows_path(path):
     return "Z:" + path.replace("/", "\\")
 
@@ -470,12 +460,7 @@ def open_menu(program, row, state):
 def focus_list_row(row):
     """Tab to the list, then the arrow keys to the row: a selection that
     raises no click."""
-    for _ in range(4):
-        if probe().focus == 110:
-            break
-        xdo("key", "Tab")
-        time.sleep(0.3)
-    check(probe().focus == 110, "Tab did not reach the list")
+    tab_to(110, "the list", pause=0.3)
     xdo("key", "Home")
     for _ in range(row):
         xdo("key", "Down")
