@@ -3,9 +3,17 @@
 
 #include <windows.h>
 
+#include "style/colours.h"
 #include "style/painters.h"
 
 namespace lf {
+
+// The well of a check box or radio disc when pressed and at rest; the hot
+// one is each painter's own.
+inline constexpr Corners kBoxWellPressed = {RGB(181, 178, 165), RGB(214, 215, 206), RGB(214, 215, 206),
+                                            RGB(247, 239, 222)};
+inline constexpr Corners kBoxWellNormal = {RGB(222, 223, 214), RGB(247, 243, 239), RGB(247, 243, 239),
+                                           RGB(255, 255, 255)};
 
 void DrawBoxCaption(HDC dc, const RECT& captionRect, const ControlLook& look);
 

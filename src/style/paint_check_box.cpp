@@ -8,9 +8,7 @@ namespace lf {
 namespace {
 
 constexpr int kBox = 13;
-constexpr Corners kPressed = {RGB(181, 178, 165), RGB(214, 215, 206), RGB(214, 215, 206), RGB(247, 239, 222)};
 constexpr Corners kHot = {RGB(255, 243, 206), RGB(255, 203, 99), RGB(255, 203, 99), RGB(255, 178, 49)};
-constexpr Corners kNormal = {RGB(222, 223, 214), RGB(247, 243, 239), RGB(247, 243, 239), RGB(255, 255, 255)};
 
 COLORREF IndeterminateFill(std::uint32_t flags) {
   if (flags & flag::Disabled) return RGB(206, 203, 189);
@@ -33,7 +31,10 @@ void DrawCheckBox(HDC dc, SIZE size, const ControlLook& look) {
   if (disabled) {
     FillSolid(dc, Inset(box, 1), RGB(255, 255, 255));
   } else {
-    FillCornerGradient(dc, Inset(box, 1), (flags & flag::Pressed) ? kPressed : (flags & flag::Hot) ? kHot : kNormal);
+    FillCornerGradient(dc, Inset(box, 1),
+                       (flags & flag::Pressed) ? kBoxWellPressed
+                       : (flags & flag::Hot)   ? kHot
+                                               : kBoxWellNormal);
   }
 
   const RECT mark = Inset(box, 3);

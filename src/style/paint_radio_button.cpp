@@ -9,9 +9,7 @@ namespace lf {
 namespace {
 
 constexpr int kSquare = 16;
-constexpr Corners kPressed = {RGB(181, 178, 165), RGB(214, 215, 206), RGB(214, 215, 206), RGB(247, 239, 222)};
 constexpr Corners kHot = {RGB(255, 223, 156), RGB(255, 195, 82), RGB(255, 203, 99), RGB(255, 186, 57)};
-constexpr Corners kNormal = {RGB(222, 223, 214), RGB(247, 243, 239), RGB(247, 243, 239), RGB(255, 255, 255)};
 constexpr Corners kDot = {RGB(173, 223, 165), RGB(41, 170, 33), RGB(41, 170, 33), RGB(16, 146, 16)};
 constexpr Corners kDotDisabled = {RGB(214, 215, 206), RGB(198, 195, 189), RGB(198, 195, 189), RGB(198, 190, 181)};
 
@@ -62,7 +60,11 @@ void DrawRadioButton(HDC dc, SIZE size, const ControlLook& look) {
   if (disabled) {
     FillClipped(dc, well, Flat(RGB(255, 255, 255)), true);
   } else {
-    FillClipped(dc, well, (flags & flag::Pressed) ? kPressed : (flags & flag::Hot) ? kHot : kNormal, false);
+    FillClipped(dc, well,
+                (flags & flag::Pressed) ? kBoxWellPressed
+                : (flags & flag::Hot)   ? kHot
+                                        : kBoxWellNormal,
+                false);
   }
 
   const RECT glow = Inset(well, 2);
